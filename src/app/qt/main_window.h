@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <memory>
+
+#include "app/form.h"
+#include "app/mode_switching.h"
+#include "app/results_list.h"
+#include "app/window_variables.h"
+
+class QAction;
+class QLineEdit;
+class QListView;
+class QPushButton;
+
+namespace tavrel {
+
+class LineEditInputBox;
+class ModeLabel;
+class QtClipboard;
+class QtDialogs;
+class ResultsListModel;
+
+// The main window `Form1`: its controls, menus and variables, and the
+// handlers that hand each command to the core.
+class Form1 : public QMainWindow, private ModeIndicator {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    WindowVariables& vars() { return vars_; }
+    ResultsList& list() { return list_; }
+    Form& form() { return *form_; }
+    // Lets tests and the about window's owner swap in other dialogs.
+    void setDialogs(Dialogs* dialogs);
+
+    // The windows the Help command opens live beside the main one; Exit
+    // closes them first.
+    void setAboutWindow(QWidget* about) { about_ = about; }
+
+public slots:
+    void Text1_Enter();
+    void cmdOK_Click();
+    void Label1_DblClick();
+    void mnuMin_Click();
+    void mnuExit_Click();
+    void mnuMode1_Click(int index);
+    void mnuCopy_Click();
+    void mnuDel_Click();
+    void mnuClear_Click();
+    void mnuRange_Click();
+    void mnuSet_Click();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void showMode(int mode) override;
+    void applySizing();
+    template <class Run>
+    void runBusy(Run run);
+
+    ResultsList list_;
+    WindowVariables vars_;
+    std::unique_ptr<QtDialogs> qtDialogs_;
+    std::unique_ptr<LineEditInputBox> text1Box_;
+    std::unique_ptr<LineEditInputBox> text2Box_;
+    std::unique_ptr<QtClipboard> clipboard_;
+    Dialogs* dialogs_ = nullptr;
+    std::unique_ptr<Form> form_;
+
+    ModeLabel* Label1 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QListView* List2 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    ResultsListModel* model_ = nullptr;
+    std::array<QAction*, 5> mnuMode1{};
+    QPointer<QWidget> about_;
+};
+
+}  // namespace tavrel

@@ -1,0 +1,12 @@
+#include "modes/error_report.h"
+
+namespace tavrel {
+
+void reportError(ResultsList& list, Failure failure)
+{
+    list.clear();
+    list.append(kErrorMarker);
+    list.append(describe(failure));
+}
+
+}  // namespace tavrel

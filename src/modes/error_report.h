@@ -1,0 +1,14 @@
+#pragma once
+
+#include "app/results_list.h"
+#include "modes/failure.h"
+
+namespace tavrel {
+
+inline constexpr std::string_view kErrorMarker = "ERROR!";
+
+// Replaces the list with "ERROR!" and the failure's description. The input
+// box is left alone on purpose: it shows how far the run got.
+void reportError(ResultsList& list, Failure failure);
+
+}  // namespace tavrel

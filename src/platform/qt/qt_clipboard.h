@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "platform/clipboard.h"
+
+namespace tavrel {
+
+class QtClipboard : public Clipboard {
+public:
+    void setText(const std::string& text) override
+    {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(text), QClipboard::Clipboard);
+    }
+};
+
+}  // namespace tavrel

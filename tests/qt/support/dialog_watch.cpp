@@ -1,0 +1,84 @@
+#include "qt/support/dialog_watch.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace tavrel::testing {
+
+DialogWatch::DialogWatch()
+{
+    timer_.setInterval(20);
+    connect(&timer_, &QTimer::timeout, this, &DialogWatch::poll);
+    timer_.start();
+}
+
+DialogWatch::~DialogWatch() = default;
+
+void DialogWatch::poll()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible())
+        return;
+    if (handlers_.empty()) {
+        unexpected_ << modal->windowTitle();
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        return;
+    }
+    Handler handler = std::move(handlers_.front());
+    handlers_.erase(handlers_.begin());
+    handler(modal);
+}
+
+void DialogWatch::pressButton(const QString& button, QString* seenText, QString* seenTitle)
+{
+    expect([=](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (!box) {
+            w->close();
+            return;
+        }
+        if (seenText)
+            *seenText = box->text();
+        if (seenTitle)
+            *seenTitle = box->windowTitle();
+        for (QAbstractButton* b : box->buttons()) {
+            if (b->text().remove(QLatin1Char('&')) == button) {
+                b->click();
+                return;
+            }
+        }
+        box->reject();
+    });
+}
+
+void DialogWatch::typeText(const QString& text, bool cancel, QString* seenDefault)
+{
+    expect([=](QWidget* w) {
+        auto* dialog = qobject_cast<QInputDialog*>(w);
+        if (!dialog) {
+            w->close();
+            return;
+        }
+        if (seenDefault)
+            *seenDefault = dialog->textValue();
+        if (cancel) {
+            dialog->reject();
+            return;
+        }
+        auto* edit = dialog->findChild<QLineEdit*>();
+        if (edit)
+            edit->setText(text);
+        dialog->accept();
+    });
+}
+
+}  // namespace tavrel::testing

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+namespace tavrel::testing {
+
+// Answers real modal dialogs the way a user would, and fails the test on any
+// dialog nobody expected. Each expectation handles the next dialog to appear.
+class DialogWatch : public QObject {
+    Q_OBJECT
+public:
+    using Handler = std::function<void(QWidget* dialog)>;
+
+    DialogWatch();
+    ~DialogWatch() override;
+
+    void expect(Handler handler) { handlers_.push_back(std::move(handler)); }
+    // Presses the message box button whose text (without '&') is `button`.
+    void pressButton(const QString& button, QString* seenText = nullptr, QString* seenTitle = nullptr);
+    // Types into an input dialog and presses OK, or Cancel when `cancel`.
+    void typeText(const QString& text, bool cancel = false, QString* seenDefault = nullptr);
+
+    bool allHandled() const { return handlers_.empty(); }
+    const QStringList& unexpected() const { return unexpected_; }
+
+private:
+    void poll();
+
+    QTimer timer_;
+    std::vector<Handler> handlers_;
+    QStringList unexpected_;
+};
+
+}  // namespace tavrel::testing
