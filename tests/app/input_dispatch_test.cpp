@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "app/input_dispatch.h"
+#include "support/form_fixture.h"
+
+namespace tavrel {
+namespace {
+
+using testing::FormFixture;
+using testing::splitLines;
+
+struct CollectCase {
+    const char* input;
+    const char* appended;  // nullptr: nothing appended
+    const char* boxAfter;
+};
+
+class CollectTable : public ::testing::TestWithParam<CollectCase> {};
+
+TEST_P(CollectTable, EnterInGcdModeCollectsTheFloor)
+{
+    const CollectCase& c = GetParam();
+    FormFixture f;
+    f.vars.LastMode = 2;
+    f.setLines({"5"});
+    f.input.setText(c.input);
+    Text1_Enter(f.form);
+    std::vector<std::string> expected{"5"};
+    if (c.appended)
+        expected.push_back(c.appended);
+    EXPECT_EQ(f.lines(), expected);
+    EXPECT_EQ(f.input.text(), c.boxAfter);
+    EXPECT_TRUE(f.dialogs.calls.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CollectTable,
+                         ::testing::Values(CollectCase{"12", "12", ""}, CollectCase{"12.7", "12", ""},
+                                           CollectCase{"-2.5", "-3", ""}, CollectCase{"12abc", "12", ""},
+                                           CollectCase{"", "0", ""}, CollectCase{"abc", "0", ""},
+                                           CollectCase{"40000", "40000", ""},
+                                           CollectCase{"1e15", "1E+15", ""},
+                                           CollectCase{"1e400", nullptr, "1e400"}));
+
+// Which lines count as an error report that the next Enter clears.
+struct ErrorLineCase {
+    const char* firstLine;
+    bool cleared;
+};
+
+class ErrorClearTable : public ::testing::TestWithParam<ErrorLineCase> {};
+
+TEST_P(ErrorClearTable, OnlyEnterClearsAnExactErrorReport)
+{
+    const ErrorLineCase& c = GetParam();
+    FormFixture f;
+    f.vars.LastMode = 2;
+    f.setLines({c.firstLine, "Overflow"});
+    f.input.setText("9");
+    Text1_Enter(f.form);
+    if (c.cleared)
+        EXPECT_EQ(f.lines(), std::vector<std::string>{"9"});
+    else
+        EXPECT_EQ(f.lines(), (std::vector<std::string>{c.firstLine, "Overflow", "9"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ErrorClearTable,
+                         ::testing::Values(ErrorLineCase{"ERROR!", true}, ErrorLineCase{"Error!", false},
+                                           ErrorLineCase{"ERROR! ", false}, ErrorLineCase{"error!", false},
+                                           ErrorLineCase{"", false}));
+
+TEST(InputDispatch, OkNeverClearsAnErrorReportNorCollects)
+{
+    FormFixture f;
+    f.vars.LastMode = 2;
+    f.setLines({"ERROR!", "Overflow"});
+    f.input.setText("12");
+    cmdOK_Click(f.form);
+    // OK ran Find GCD/HCF over the error report itself, which fails again.
+    EXPECT_EQ(f.lines(), (std::vector<std::string>{"ERROR!", "Type mismatch"}));
+    EXPECT_EQ(f.input.text(), "Running...");
+}
+
+struct DispatchCase {
+    std::int16_t mode;
+    const char* firstLine;  // what the run leaves in line 0 for input 36
+};
+
+class DispatchTable : public ::testing::TestWithParam<DispatchCase> {};
+
+TEST_P(DispatchTable, EnterAndOkRunTheSameMode)
+{
+    const DispatchCase& c = GetParam();
+    for (bool enter : {true, false}) {
+        FormFixture f;
+        f.vars.LastMode = c.mode;
+        f.input.setText("36");
+        enter ? Text1_Enter(f.form) : cmdOK_Click(f.form);
+        EXPECT_EQ(f.list.line(0), c.firstLine) << (enter ? "Enter" : "OK");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DispatchTable,
+                         ::testing::Values(DispatchCase{0, "1 x 36"}, DispatchCase{1, "1 x 36 = 36"},
+                                           DispatchCase{4, "Square root of 36 is:"}, DispatchCase{3, ""},
+                                           DispatchCase{-1, ""}, DispatchCase{9, ""}));
+
+TEST(InputDispatch, ErrorReportThenEnterStartsAfresh)
+{
+    FormFixture f;
+    f.input.setText("-5");
+    Text1_Enter(f.form);
+    EXPECT_EQ(f.list.line(0), "ERROR!");
+    f.input.setText("7");
+    Text1_Enter(f.form);
+    EXPECT_EQ(f.list.line(0), "1 x 7");
+}
+
+// A whole run reaches the view as one reset, not one notice per line.
+TEST(InputDispatch, ViewHearsOneResetPerRun)
+{
+    struct Counter : ResultsListObserver {
+        int resets = 0, appends = 0, removals = 0;
+        void listReset() override { ++resets; }
+        void linesAppended(std::size_t, std::size_t) override { ++appends; }
+        void lineRemoved(std::size_t) override { ++removals; }
+    } counter;
+    FormFixture f;
+    f.list.setObserver(&counter);
+    f.vars.LastMode = 1;
+    f.input.setText("7");
+    Text1_Enter(f.form);
+    EXPECT_EQ(f.list.count(), 1000u);
+    EXPECT_EQ(counter.resets, 1);
+    EXPECT_EQ(counter.appends, 0);
+    f.list.setObserver(nullptr);
+}
+
+}  // namespace
+}  // namespace tavrel

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include "app/random_number.h"
+#include "app/results_list.h"
+#include "app/sizing_rule.h"
+#include "app/startup.h"
+
+namespace tavrel {
+namespace {
+
+TEST(SizingRule, WidthFixedHeightHasMinimumListFollows)
+{
+    struct Row { int asked, height, list; };
+    for (Row r : {Row{3525, 3525, 2460}, Row{3524, 3525, 2460}, Row{100, 3525, 2460}, Row{5000, 5000, 3935},
+                  Row{-20, 3525, 2460}}) {
+        OuterGeometry g = applySizingRule(r.asked);
+        EXPECT_EQ(g.width, 4590) << r.asked;
+        EXPECT_EQ(g.height, r.height) << r.asked;
+        EXPECT_EQ(g.listHeight, r.list) << r.asked;
+    }
+}
+
+TEST(Startup, VariablesAndWorkDir)
+{
+    WindowVariables v = startupVariables("/home/user/data");
+    EXPECT_EQ(v.LastMode, 0);
+    EXPECT_EQ(v.MaxMultiples, 1000);
+    EXPECT_EQ(v.MRatio, 1);
+    EXPECT_EQ(v.URange, 0);
+    EXPECT_EQ(v.LRange, 0);
+    EXPECT_FALSE(v.reply.has_value());
+    EXPECT_EQ(v.WorkDir, "/home/user/data/");
+    EXPECT_EQ(workDirFrom("/"), "/");
+    EXPECT_EQ(workDirFrom("/tmp/"), "/tmp/");
+}
+
+TEST(RandomNumber, StaysWithinEightDigits)
+{
+    for (double s : {0.0, 0.001, 1.5, 43200.25, 86399.999, 12345.678}) {
+        std::int32_t n = randomNumber(s);
+        EXPECT_GE(n, 0);
+        EXPECT_LE(n, 99999999);
+    }
+    EXPECT_NE(randomNumber(100.0), randomNumber(100.01));
+}
+
+TEST(ResultsList, LinesSelectionAndRemoval)
+{
+    ResultsList list;
+    EXPECT_EQ(list.line(0), "");
+    EXPECT_EQ(list.line(-1), "");
+    for (const char* s : {"a", "", "ccc", "dd"})
+        ASSERT_TRUE(list.append(s));
+    list.setSelectedIndex(2);
+    EXPECT_EQ(list.selectedLine(), "ccc");
+    list.remove(1);
+    EXPECT_EQ(list.count(), 3u);
+    EXPECT_EQ(list.line(1), "ccc");
+    EXPECT_EQ(list.line(2), "dd");
+    EXPECT_EQ(list.selectedIndex(), 1);  // the selection follows its line
+    list.remove(1);
+    EXPECT_EQ(list.selectedIndex(), -1);
+    list.remove(7);
+    list.remove(-1);
+    EXPECT_EQ(list.count(), 2u);
+    list.setSelectedIndex(5);
+    EXPECT_EQ(list.selectedIndex(), -1);
+    list.clear();
+    EXPECT_TRUE(list.empty());
+}
+
+TEST(ResultsList, RefusesLinesBeyondCapacity)
+{
+    ResultsList list;
+    EXPECT_TRUE(list.canTake(ResultsList::kCapacity));
+    EXPECT_FALSE(list.canTake(ResultsList::kCapacity + 1));
+    list.append("x");
+    EXPECT_FALSE(list.canTake(ResultsList::kCapacity));
+}
+
+}  // namespace
+}  // namespace tavrel

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "commands/list_commands.h"
+#include "support/form_fixture.h"
+
+namespace tavrel {
+namespace {
+
+using testing::FormFixture;
+
+struct FakeClipboard : Clipboard {
+    std::string text = "before";
+    int writes = 0;
+    void setText(const std::string& t) override
+    {
+        text = t;
+        ++writes;
+    }
+};
+
+TEST(CopySelectedEntry, CopiesExactlyTheSelectedLine)
+{
+    FormFixture f;
+    f.setLines({"1 x 36", "2 x 18", "3 x 12"});
+    f.list.setSelectedIndex(1);
+    PlainInputBox text2;
+    FakeClipboard clipboard;
+    mnuCopy_Click(f.list, text2, clipboard);
+    EXPECT_EQ(clipboard.text, "2 x 18");
+    EXPECT_EQ(text2.text(), "2 x 18");
+    EXPECT_EQ(f.list.count(), 3u);
+    EXPECT_EQ(f.list.selectedIndex(), 1);
+    EXPECT_TRUE(f.dialogs.calls.empty());
+}
+
+TEST(CopySelectedEntry, NothingSelectedLeavesTheClipboard)
+{
+    for (bool emptyList : {true, false}) {
+        FormFixture f;
+        if (!emptyList)
+            f.setLines({"a"});
+        PlainInputBox text2;
+        FakeClipboard clipboard;
+        mnuCopy_Click(f.list, text2, clipboard);
+        EXPECT_EQ(clipboard.text, "before");
+        EXPECT_EQ(clipboard.writes, 0);
+        EXPECT_EQ(text2.text(), "");
+    }
+}
+
+struct DeleteCase {
+    const char* name;
+    std::ptrdiff_t selected;
+    int answer;  // 0: no question expected
+    std::vector<std::string> after;
+};
+
+class DeleteTable : public ::testing::TestWithParam<DeleteCase> {};
+
+TEST_P(DeleteTable, AsksThenRemovesTheSelectedLine)
+{
+    const DeleteCase& c = GetParam();
+    FormFixture f;
+    f.setLines({"a", "b", "c"});
+    f.list.setSelectedIndex(c.selected);
+    if (c.answer)
+        f.dialogs.answer(c.answer);
+    mnuDel_Click(f.form);
+    EXPECT_EQ(f.lines(), c.after);
+    if (!c.answer) {
+        EXPECT_TRUE(f.dialogs.calls.empty());
+        return;
+    }
+    ASSERT_EQ(f.dialogs.calls.size(), 1u);
+    EXPECT_EQ(f.dialogs.calls[0].prompt,
+              "Confirm delete the following entry?\r" + std::string(1, static_cast<char>('a' + c.selected)));
+    EXPECT_EQ(f.dialogs.calls[0].title, "Confirm delete?");
+    EXPECT_EQ(f.dialogs.calls[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(f.dialogs.calls[0].icon, Icon::Question);
+    EXPECT_EQ(f.vars.reply, c.answer);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DeleteTable,
+                         ::testing::Values(DeleteCase{"YesMiddle", 1, AnswerYes, {"a", "c"}},
+                                           DeleteCase{"YesLast", 2, AnswerYes, {"a", "b"}},
+                                           DeleteCase{"No", 0, AnswerNo, {"a", "b", "c"}},
+                                           DeleteCase{"NothingSelected", -1, 0, {"a", "b", "c"}}),
+                         [](const ::testing::TestParamInfo<DeleteCase>& info) { return info.param.name; });
+
+TEST(ClearList, AsksEvenWhenEmptyAndClearsOnYesOnly)
+{
+    struct Row { std::vector<std::string> lines; int answer; std::size_t left; };
+    for (const Row& r : {Row{{"a", "b"}, AnswerYes, 0}, Row{{"a", "b"}, AnswerNo, 2}, Row{{}, AnswerYes, 0},
+                         Row{{}, AnswerNo, 0}}) {
+        FormFixture f;
+        f.setLines(r.lines);
+        f.dialogs.answer(r.answer);
+        mnuClear_Click(f.form);
+        EXPECT_EQ(f.list.count(), r.left);
+        ASSERT_EQ(f.dialogs.calls.size(), 1u);
+        EXPECT_EQ(f.dialogs.calls[0].prompt, "Confirm clear list?");
+        EXPECT_EQ(f.dialogs.calls[0].title, "Confirm clear list?");
+        EXPECT_EQ(f.dialogs.calls[0].icon, Icon::Question);
+        EXPECT_EQ(f.vars.reply, r.answer);
+    }
+}
+
+}  // namespace
+}  // namespace tavrel
