@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tavrel twice (plain, and with
+# AddressSanitizer + UndefinedBehaviorSanitizer) and runs every test headless.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
+
+run_suite() {
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$dir"
+  ctest --test-dir "$dir" --output-on-failure
+}
+
+run_suite build
+run_suite build-sanitize -DTAVREL_SANITIZE=ON
