@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/form.h"
+#include "platform/printer.h"
+
+namespace tavrel {
+
+// Print: after a Yes, prints every line of the list on the default printer
+// in Courier New 10 pt, one printed line per list line and nothing else.
+void mnuPrint_Click(Form& form, Printer& printer);
+
+}  // namespace tavrel

@@ -1,0 +1,54 @@
+#include "commands/save_list.h"
+
+#include <optional>
+#include <string>
+
+namespace tavrel {
+namespace {
+
+void showFailure(Dialogs& dialogs)
+{
+    dialogs.messageBox("An error has occured. Please try again.", Buttons::Ok, Icon::Information,
+                       "An error has occured.");
+}
+
+}  // namespace
+
+std::string_view ListFileContent::next()
+{
+    piece_.clear();
+    const std::size_t count = list_.count();
+    while (nextLine_ < count && piece_.size() < pieceSize_) {
+        piece_ += list_.line(static_cast<std::ptrdiff_t>(nextLine_++));
+        piece_ += "\r\n";
+    }
+    return piece_;
+}
+
+void mnuSave_Click(Form& form, SaveDialog& CommonDialog1, TextFileStore& files)
+{
+    // "*.*" is what the user reads; the dialog shows every file for it.
+    const SaveDialogSettings settings{{{"Text Files", "*.txt"}, {"All Files", "*.*"}}, 0};
+    const std::optional<std::string> path = CommonDialog1.askPath(settings);
+    if (!path) {
+        showFailure(form.dialogs);  // Cancel counts as a failure: there is no separate notice
+        return;
+    }
+
+    if (files.exists(*path)) {
+        form.vars.reply = form.dialogs.messageBox(
+            "File exists! Do you want to continue saving the text under this filename: " + *path + " ?",
+            Buttons::YesNoCancel, Icon::Exclamation, "File Exists!");
+        if (form.vars.reply != AnswerYes)
+            return;  // No and Cancel both leave the file alone, silently
+    }
+
+    ListFileContent content(form.List2);
+    if (!files.writeWhole(*path, [&content] { return content.next(); })) {
+        showFailure(form.dialogs);
+        return;
+    }
+    form.dialogs.messageBox("File saved.", Buttons::Ok, Icon::Information, "File saved.");
+}
+
+}  // namespace tavrel

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/form.h"
+#include "platform/save_dialog.h"
+#include "platform/text_file_store.h"
+
+namespace tavrel {
+
+// Save: writes every line of the list, each followed by CR LF, to a file the
+// user names in the save dialog, after asking before it replaces a file.
+void mnuSave_Click(Form& form, SaveDialog& CommonDialog1, TextFileStore& files);
+
+// The list's lines as the saved file holds them, in pieces of about
+// `pieceSize` bytes (a line is never split).
+class ListFileContent {
+public:
+    explicit ListFileContent(const ResultsList& list, std::size_t pieceSize = 1 << 20)
+        : list_(list), pieceSize_(pieceSize) {}
+    std::string_view next();
+
+private:
+    const ResultsList& list_;
+    std::size_t pieceSize_;
+    std::size_t nextLine_ = 0;
+    std::string piece_;
+};
+
+}  // namespace tavrel

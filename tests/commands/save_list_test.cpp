@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+
+#include "commands/save_list.h"
+#include "support/form_fixture.h"
+
+namespace tavrel {
+namespace {
+
+using testing::FormFixture;
+using testing::ScriptedDialogs;
+using testing::splitLines;
+
+class ScriptedSaveDialog : public SaveDialog {
+public:
+    std::optional<std::string> path;  // nothing: the user cancels
+    std::vector<SaveDialogSettings> shown;
+
+    std::optional<std::string> askPath(const SaveDialogSettings& settings) override
+    {
+        shown.push_back(settings);
+        return path;
+    }
+};
+
+// Files in memory. A write fails for the paths in `failing` and then leaves
+// the old content alone, as the real store promises.
+class MemoryFileStore : public TextFileStore {
+public:
+    std::map<std::string, std::string> files;
+    std::vector<std::string> failing;
+    int writes = 0;
+
+    bool exists(const std::string& path) override { return files.count(path) != 0; }
+    bool writeWhole(const std::string& path, const ChunkSource& content) override
+    {
+        ++writes;
+        std::string bytes;
+        for (std::string_view piece = content(); !piece.empty(); piece = content())
+            bytes += piece;
+        if (std::find(failing.begin(), failing.end(), path) != failing.end())
+            return false;
+        files[path] = bytes;
+        return true;
+    }
+};
+
+const char* const kFailurePrompt = "An error has occured. Please try again.";
+const char* const kFailureTitle = "An error has occured.";
+const char* const kPath = "/home/u/results.txt";
+const char* const kQuestion =
+    "File exists! Do you want to continue saving the text under this filename: /home/u/results.txt ?";
+
+struct SaveCase {
+    const char* name;
+    const char* lines;                // " / " between list lines
+    std::optional<std::string> path;  // what the dialog returns
+    std::optional<std::string> old;   // content of the file before
+    std::optional<int> answer;        // to the overwrite question
+    bool writeFails;
+    const char* fileAfter;            // nullptr: no such file
+    std::vector<std::string> prompts; // every message box shown, in order
+    std::optional<int> replyAfter;
+};
+
+class SaveTable : public ::testing::TestWithParam<SaveCase> {};
+
+TEST_P(SaveTable, AsksWritesAndReports)
+{
+    const SaveCase& c = GetParam();
+    FormFixture f;
+    f.setLines(splitLines(c.lines));
+    f.vars.reply = 1;  // left by an earlier question
+    ScriptedSaveDialog dialog;
+    dialog.path = c.path;
+    MemoryFileStore store;
+    if (c.old)
+        store.files[kPath] = *c.old;
+    if (c.writeFails)
+        store.failing.push_back(kPath);
+    if (c.answer)
+        f.dialogs.answer(*c.answer);
+
+    mnuSave_Click(f.form, dialog, store);
+
+    if (c.fileAfter)
+        EXPECT_EQ(store.files[kPath], c.fileAfter);
+    else
+        EXPECT_EQ(store.files.count(kPath), 0u);
+    std::vector<std::string> prompts;
+    for (const auto& call : f.dialogs.calls)
+        prompts.push_back(call.prompt);
+    EXPECT_EQ(prompts, c.prompts);
+    EXPECT_EQ(f.vars.reply, c.replyAfter);
+    EXPECT_TRUE(f.dialogs.scriptUsedUp());
+    EXPECT_EQ(f.lines(), splitLines(c.lines));  // the list is never changed
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SaveTable,
+    ::testing::Values(
+        SaveCase{"TwoLines", "1 x 6 / 2 x 3", kPath, {}, {}, false, "1 x 6\r\n2 x 3\r\n", {"File saved."}, 1},
+        SaveCase{"EmptyListGivesEmptyFile", "", kPath, {}, {}, false, "", {"File saved."}, 1},
+        SaveCase{"TextKeptExactly", "  padded  / ERROR! / Overflow", kPath, {}, {}, false,
+                 "  padded \r\nERROR!\r\nOverflow\r\n", {"File saved."}, 1},
+        SaveCase{"CancelInDialog", "a", std::nullopt, {}, {}, false, nullptr, {kFailurePrompt}, 1},
+        SaveCase{"YesReplacesLongerFile", "a", kPath, std::string("old old old\r\n"), AnswerYes, false, "a\r\n",
+                 {kQuestion, "File saved."}, AnswerYes},
+        SaveCase{"NoKeepsFile", "a", kPath, std::string("old"), AnswerNo, false, "old", {kQuestion}, AnswerNo},
+        SaveCase{"CancelKeepsFile", "a", kPath, std::string("old"), AnswerCancel, false, "old", {kQuestion},
+                 AnswerCancel},
+        SaveCase{"WriteFails", "a", kPath, {}, {}, true, nullptr, {kFailurePrompt}, 1},
+        SaveCase{"WriteFailsAfterYes", "a", kPath, std::string("old"), AnswerYes, true, "old",
+                 {kQuestion, kFailurePrompt}, AnswerYes}),
+    [](const ::testing::TestParamInfo<SaveCase>& info) { return std::string(info.param.name); });
+
+TEST(Save, MessageBoxesCarryTheirTitlesButtonsAndIcons)
+{
+    FormFixture f;
+    ScriptedSaveDialog dialog;
+    MemoryFileStore store;
+    dialog.path = kPath;
+    store.files[kPath] = "old";
+    f.dialogs.answer(AnswerYes);
+    mnuSave_Click(f.form, dialog, store);
+    dialog.path.reset();
+    mnuSave_Click(f.form, dialog, store);
+
+    ASSERT_EQ(f.dialogs.calls.size(), 3u);
+    const auto& q = f.dialogs.calls[0];
+    EXPECT_EQ(q.title, "File Exists!");
+    EXPECT_EQ(q.buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(q.icon, Icon::Exclamation);
+    const auto& saved = f.dialogs.calls[1];
+    EXPECT_EQ(saved.title, "File saved.");
+    EXPECT_EQ(saved.buttons, Buttons::Ok);
+    EXPECT_EQ(saved.icon, Icon::Information);
+    const auto& failed = f.dialogs.calls[2];
+    EXPECT_EQ(failed.title, kFailureTitle);
+    EXPECT_EQ(failed.buttons, Buttons::Ok);
+    EXPECT_EQ(failed.icon, Icon::Information);
+}
+
+TEST(Save, OffersTextFilesFirstThenAllFiles)
+{
+    FormFixture f;
+    ScriptedSaveDialog dialog;
+    MemoryFileStore store;
+    mnuSave_Click(f.form, dialog, store);
+    ASSERT_EQ(dialog.shown.size(), 1u);
+    const SaveDialogSettings& s = dialog.shown[0];
+    ASSERT_EQ(s.filters.size(), 2u);
+    EXPECT_EQ(s.filters[0].name, "Text Files");
+    EXPECT_EQ(s.filters[0].pattern, "*.txt");
+    EXPECT_EQ(s.filters[1].name, "All Files");
+    EXPECT_EQ(s.filters[1].pattern, "*.*");
+    EXPECT_EQ(s.selectedFilter, 0u);
+    EXPECT_EQ(store.writes, 0);
+}
+
+TEST(Save, BigListComesInPiecesThatKeepLinesWhole)
+{
+    ResultsList list;
+    std::string expected;
+    for (int i = 0; i < 5000; ++i) {
+        const std::string line = std::to_string(i) + " x 7 = " + std::to_string(7 * i);
+        list.append(line);
+        expected += line + "\r\n";
+    }
+    ListFileContent content(list, 1000);
+    std::string joined;
+    int pieces = 0;
+    for (std::string_view piece = content.next(); !piece.empty(); piece = content.next()) {
+        EXPECT_EQ(piece.substr(piece.size() - 2), "\r\n");
+        EXPECT_LT(piece.size(), 1000u + 30u);
+        joined += piece;
+        ++pieces;
+    }
+    EXPECT_EQ(joined, expected);
+    EXPECT_GT(pieces, 50);
+}
+
+}  // namespace
+}  // namespace tavrel
