@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <string>
@@ -14,15 +15,18 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Decimal digits kept for the conversion; more cannot change a double.
 constexpr std::size_t kSignificantDigitsKept = 800;
-// Exponents are saturated here; anything beyond already over- or underflows.
-constexpr long kExponentClamp = 100000;
+// Exponents are saturated here. The bound lies far beyond the length of any
+// text, so that a written exponent still cancels the shift of a megabyte of
+// leading or dropped digits ("0.000...1e1048576"), and far enough below the
+// 64-bit limit that the sums cannot overflow.
+constexpr std::int64_t kExponentClamp = 1'000'000'000'000'000;
 
 // A decimal number taken apart, so that it can be rebuilt without a decimal
 // point: strtod then behaves the same under every locale.
 struct DecimalParts {
     bool negative = false;
     std::string digits;       // significant digits, no leading zeros
-    long exponent = 0;        // value = digits * 10^exponent
+    std::int64_t exponent = 0;  // value = digits * 10^exponent
     bool sawDigit = false;
 };
 
@@ -80,7 +84,7 @@ std::size_t readDecimal(std::string_view s, std::size_t i, DecimalParts& out, Sk
             ++dropped;
         }
     }
-    out.exponent += static_cast<long>(std::min<std::size_t>(dropped, kExponentClamp));
+    out.exponent += static_cast<std::int64_t>(std::min<std::size_t>(dropped, kExponentClamp));
     if (!out.sawDigit)
         return i;
 
@@ -94,14 +98,14 @@ std::size_t readDecimal(std::string_view s, std::size_t i, DecimalParts& out, Sk
             negative = s[i] == '-';
             ++i;
         }
-        long exponent = 0;
+        std::int64_t exponent = 0;
         bool any = false;
         for (;; ++i) {
             skipAll();
             if (i >= s.size() || !isDigit(s[i]))
                 break;
             any = true;
-            exponent = std::min(exponent * 10 + (s[i] - '0'), kExponentClamp);
+            exponent = std::min<std::int64_t>(exponent * 10 + (s[i] - '0'), kExponentClamp);
         }
         if (any)
             out.exponent += negative ? -exponent : exponent;
