@@ -13,7 +13,9 @@ namespace {
 bool isSkippedBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Decimal digits kept for the conversion; more cannot change a double.
+// Decimal digits kept for the conversion. A double's halfway points have at
+// most 767 significant digits, so beyond these only "any non-zero digit
+// dropped?" can still change the result.
 constexpr std::size_t kSignificantDigitsKept = 800;
 // Exponents are saturated here. The bound lies far beyond the length of any
 // text, so that a written exponent still cancels the shift of a megabyte of
@@ -28,6 +30,7 @@ struct DecimalParts {
     std::string digits;       // significant digits, no leading zeros
     std::int64_t exponent = 0;  // value = digits * 10^exponent
     bool sawDigit = false;
+    bool droppedNonZero = false;  // a non-zero digit beyond the kept ones
 };
 
 Result<double> toDouble(const DecimalParts& parts)
@@ -36,8 +39,16 @@ Result<double> toDouble(const DecimalParts& parts)
         return parts.negative ? -0.0 : 0.0;
     std::string text = parts.negative ? "-" : "";
     text += parts.digits;
+    std::int64_t exponent = parts.exponent;
+    if (parts.droppedNonZero) {
+        // The dropped digits only matter as "a little more than the kept
+        // ones", which decides a value that sits exactly halfway between two
+        // doubles; one more non-zero digit says just that.
+        text += '1';
+        --exponent;
+    }
     text += 'e';
-    text += std::to_string(parts.exponent);
+    text += std::to_string(exponent);
     errno = 0;
     char* end = nullptr;
     double value = std::strtod(text.c_str(), &end);
@@ -80,8 +91,11 @@ std::size_t readDecimal(std::string_view s, std::size_t i, DecimalParts& out, Sk
             out.digits += c;
             if (seenPoint)
                 --out.exponent;
-        } else if (!seenPoint) {
-            ++dropped;
+        } else {
+            if (!seenPoint)
+                ++dropped;
+            if (c != '0')
+                out.droppedNonZero = true;
         }
     }
     out.exponent += static_cast<std::int64_t>(std::min<std::size_t>(dropped, kExponentClamp));

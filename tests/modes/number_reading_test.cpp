@@ -25,6 +25,10 @@ const std::size_t kMegabyte = std::size_t{1} << 20;
 
 std::string repeat(std::size_t count, char c) { return std::string(count, c); }
 
+// 1 + 2^-53, written out exactly: halfway between 1 and the next double.
+const std::string kHalfwayAboveOne = "1.00000000000000011102230246251565404236316680908203125";
+const double kNextAboveOne = 1.0000000000000002220446049250313080847263336181640625;
+
 // One row: a text and either the value it reads as or the failure it meets.
 struct ReadCase {
     std::string label;
@@ -98,6 +102,10 @@ INSTANTIATE_TEST_SUITE_P(
         // A huge exponent can bring a huge fraction back into range.
         reads("MegabyteFractionHugeExponent", "0." + repeat(kMegabyte - 1, '0') + "1e" + std::to_string(kMegabyte), 1),
         reads("MegabyteWholeHugeNegativeExponent", "1" + repeat(kMegabyte, '0') + "e-" + std::to_string(kMegabyte), 1),
+        // Exactly halfway between 1 and the next double goes to the even 1; a
+        // non-zero digit far behind tips it upwards, however far behind it stands.
+        reads("HalfwayGoesEven", kHalfwayAboveOne, 1),
+        reads("HalfwayTippedByDistantDigit", kHalfwayAboveOne + repeat(900, '0') + "1", kNextAboveOne),
         fails("ExponentBeyondAnyLimit", "1e99999999999999999999", Failure::Overflow),
         reads("NegativeExponentBeyondAnyLimit", "1e-99999999999999999999", 0),
         // Only blanks, tabs and line feeds are skipped; other control characters end the text.
@@ -130,6 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
         reads("TrailingPoint", "5.", 5), reads("Exponent", "1e3", 1000), reads("ExponentNegative", "1E-2", 0.01),
         reads("AllParts", "-2.5e+1", -25), reads("LeadingZeros", "007", 7), reads("Underflow", "1e-400", 0),
         reads("MegabyteOfLeadingZeros", repeat(kMegabyte, '0') + "7", 7),
+        reads("HalfwayTippedByDistantDigit", kHalfwayAboveOne + repeat(900, '0') + "1e0", kNextAboveOne),
         fails("Empty", "", Failure::TypeMismatch), fails("BlanksOnly", "   ", Failure::TypeMismatch),
         fails("Letters", "abc", Failure::TypeMismatch), fails("TrailingLetters", "12abc", Failure::TypeMismatch),
         fails("InnerBlank", "1 2", Failure::TypeMismatch), fails("Comma", "1,5", Failure::TypeMismatch),
