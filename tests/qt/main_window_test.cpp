@@ -1,17 +1,61 @@
+#include <QAccessible>
 #include <QAction>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
 #include "app/qt/main_window.h"
-#include "app/sizing_rule.h"
 #include "app/qt/twips.h"
-#include "support/scripted_dialogs.h"
+#include "app/sizing_rule.h"
+#include "qt/support/dialog_watch.h"
 
 using namespace tavrel;
+using tavrel::testing::DialogWatch;
+
+namespace {
+
+struct Shown {
+    Form1 w;
+    QLineEdit* text1;
+    QListView* list2;
+    QLabel* label1;
+    Shown()
+    {
+        w.show();
+        QVERIFY_THROW(QTest::qWaitForWindowExposed(&w));
+        w.activateWindow();
+        text1 = w.findChild<QLineEdit*>("Text1");
+        list2 = w.findChild<QListView*>("List2");
+        label1 = w.findChild<QLabel*>("Label1");
+    }
+    static void QVERIFY_THROW(bool ok)
+    {
+        if (!ok)
+            qFatal("window not exposed");
+    }
+    void enter(const QString& text)
+    {
+        text1->setText(text);
+        QTest::keyClick(text1, Qt::Key_Return);
+    }
+    // Shortcuts reach only the active window; a closed dialog may leave
+    // activation elsewhere for a moment.
+    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier)
+    {
+        w.activateWindow();
+        if (!QTest::qWaitForWindowActive(&w))
+            qWarning("main window did not become active");
+        QTest::keyClick(&w, k, m);
+    }
+    QString line(int i) { return QString::fromStdString(std::string(w.list().line(i))); }
+};
+
+}  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -19,19 +63,42 @@ private slots:
     void startsWithDesignedState();
     void menuTree_data();
     void menuTree();
-    void enterRunsFactors();
+    void everyControlHasAnAccessibleName();
+    void enterAndOkRunFactors();
+    void zeroShowsTheMessageWithRunningInTheBox();
+    void errorReportIsClearedByTheNextEnter();
+    void functionKeysSwitchModeWithConfirmation();
+    void lcmCannotBeChosen();
+    void gcdCollectsOnEnterAndComputesOnOk();
+    void doubleClickPutsARandomNumber();
+    void sizingKeepsWidthAndMinimumHeight();
+    void copyPutsTheLineOnTheClipboard();
+    void deleteRemovesTheSelectedLine();
+    void minimizeAndExit();
 };
 
 void MainWindowTest::startsWithDesignedState()
 {
-    Form1 w;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QCOMPARE(w.windowTitle(), QStringLiteral("Tavrel VI"));
-    QCOMPARE(w.findChild<QLabel*>("Label1")->text(), QStringLiteral("Find Factors"));
-    QCOMPARE(w.vars().LastMode, 0);
-    QCOMPARE(w.vars().MaxMultiples, 1000);
-    QTRY_COMPARE(QApplication::focusWidget(), w.findChild<QLineEdit*>("Text1"));
+    Shown s;
+    QCOMPARE(s.w.windowTitle(), QStringLiteral("Tavrel VI"));
+    QCOMPARE(s.label1->text(), QStringLiteral("Find Factors"));
+    QCOMPARE(s.label1->toolTip(), QStringLiteral("Double-click here to generate random number"));
+    QCOMPARE(s.text1->toolTip(), QStringLiteral("Input"));
+    QCOMPARE(s.text1->font().family(), QStringLiteral("Arial"));
+    QVERIFY(s.text1->font().bold());
+    QCOMPARE(s.text1->font().pointSizeF(), 9.75);
+    QCOMPARE(s.w.vars().LastMode, 0);
+    QCOMPARE(s.w.vars().MaxMultiples, 1000);
+    QCOMPARE(s.w.vars().MRatio, 1);
+    QVERIFY(s.w.vars().WorkDir.ends_with('/'));
+    QVERIFY(s.text1->text().isEmpty());
+    QCOMPARE(s.list2->model()->rowCount(), 0);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(s.text1));
+    auto* ok = s.w.findChild<QPushButton*>("cmdOK");
+    QCOMPARE(ok->text(), QStringLiteral("&OK"));
+    QVERIFY(!ok->isDefault());
+    // Tab order: input, list, OK, hidden copy box.
+    QCOMPARE(s.text1->nextInFocusChain(), static_cast<QWidget*>(s.list2));
 }
 
 void MainWindowTest::menuTree_data()
@@ -72,20 +139,225 @@ void MainWindowTest::menuTree()
     QCOMPARE(action->shortcut().toString(), shortcut);
     QCOMPARE(action->isEnabled(), enabled);
     QCOMPARE(action->isChecked(), checked);
+    QStringList bar;
+    for (QAction* a : w.menuBar()->actions())
+        bar << a->text();
+    QCOMPARE(bar, (QStringList{"&Window", "&Mode", "&List", "&Save", "&Print", "Se&ttings"}));
 }
 
-void MainWindowTest::enterRunsFactors()
+void MainWindowTest::everyControlHasAnAccessibleName()
 {
-    Form1 w;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    auto* text1 = w.findChild<QLineEdit*>("Text1");
-    QTest::keyClicks(text1, "36");
-    QTest::keyClick(text1, Qt::Key_Return);
-    QCOMPARE(w.list().count(), 11u);
-    QCOMPARE(std::string(w.list().line(0)), std::string("1 x 36"));
-    QCOMPARE(text1->text(), QStringLiteral("36"));
-    QCOMPARE(w.findChild<QListView*>("List2")->model()->rowCount(), 11);
+    Shown s;
+    for (const char* name : {"Label1", "Text1", "cmdOK", "List2", "Text2"}) {
+        auto* widget = s.w.findChild<QWidget*>(name);
+        QVERIFY2(widget, name);
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY2(iface, name);
+        QVERIFY2(!iface->text(QAccessible::Name).isEmpty(), name);
+    }
+}
+
+void MainWindowTest::enterAndOkRunFactors()
+{
+    Shown s;
+    QTest::keyClicks(s.text1, "36");
+    QTest::keyClick(s.text1, Qt::Key_Return);
+    QCOMPARE(s.w.list().count(), 11u);
+    QCOMPARE(s.list2->model()->rowCount(), 11);
+    QCOMPARE(s.list2->model()->index(4, 0).data().toString(), QStringLiteral("6 x 6"));
+    QCOMPARE(s.text1->text(), QStringLiteral("36"));
+    s.text1->setText("12");
+    QTest::mouseClick(s.w.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    QCOMPARE(s.line(2), QStringLiteral("3 x 4"));
+    QCOMPARE(s.list2->model()->rowCount(), 9);
+    QVERIFY(!QGuiApplication::overrideCursor());  // the busy cursor is gone again
+}
+
+void MainWindowTest::zeroShowsTheMessageWithRunningInTheBox()
+{
+    Shown s;
+    DialogWatch watch;
+    QString boxWhileOpen, prompt, title;
+    watch.expect([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        prompt = box->text();
+        title = box->windowTitle();
+        boxWhileOpen = s.text1->text();
+        box->accept();
+    });
+    s.enter("abc");
+    QCOMPARE(prompt, QStringLiteral("Not in the valid range!"));
+    QCOMPARE(title, QStringLiteral("Error!"));
+    QCOMPARE(boxWhileOpen, QStringLiteral("Running..."));
+    QCOMPARE(s.text1->text(), QStringLiteral("No solution"));
+    QVERIFY(watch.allHandled());
+}
+
+void MainWindowTest::errorReportIsClearedByTheNextEnter()
+{
+    Shown s;
+    s.enter("-5");
+    QCOMPARE(s.line(0), QStringLiteral("ERROR!"));
+    QCOMPARE(s.text1->text(), QStringLiteral("Running..."));
+    s.enter("3000000000");
+    QCOMPARE(s.line(1), QStringLiteral("Overflow"));
+    QCOMPARE(s.text1->text(), QStringLiteral("3000000000"));
+    s.enter("7");
+    QCOMPARE(s.line(0), QStringLiteral("1 x 7"));
+}
+
+void MainWindowTest::functionKeysSwitchModeWithConfirmation()
+{
+    Shown s;
+    s.enter("36");
+    DialogWatch watch;
+    QString question, questionTitle, clearTitle, labelWhileAsked;
+    watch.pressButton("No", &question, &questionTitle);
+    s.key(Qt::Key_F4);
+    QCOMPARE(question, QStringLiteral("Confirm change mode from 'Find Factors' to 'Find GCD/HCF' ?"));
+    QCOMPARE(questionTitle, QStringLiteral("Confirm change mode?"));
+    QCOMPARE(s.w.vars().LastMode, 0);
+    QVERIFY(s.w.findChild<QAction*>("mnuMode1_0")->isChecked());
+    QVERIFY(!s.w.findChild<QAction*>("mnuMode1_2")->isChecked());
+    QCOMPARE(s.label1->text(), QStringLiteral("Find Factors"));
+
+    watch.pressButton("Yes");
+    watch.expect([&](QWidget* w) {
+        labelWhileAsked = s.label1->text();
+        clearTitle = w->windowTitle();
+        static_cast<QMessageBox*>(w)->button(QMessageBox::No)->click();
+    });
+    s.key(Qt::Key_F4);
+    QCOMPARE(s.w.vars().LastMode, 2);
+    QCOMPARE(labelWhileAsked, QStringLiteral("Find GCD/HCF"));
+    QCOMPARE(clearTitle, QStringLiteral("Clear list box?"));
+    QVERIFY(s.w.findChild<QAction*>("mnuMode1_2")->isChecked());
+    QVERIFY(!s.w.findChild<QAction*>("mnuMode1_0")->isChecked());
+    QCOMPARE(s.w.list().count(), 11u);
+
+    // The ticked mode asks nothing.
+    s.key(Qt::Key_F4);
+    watch.pressButton("Yes");
+    watch.pressButton("Yes");
+    s.key(Qt::Key_F6);
+    QCOMPARE(s.w.vars().LastMode, 4);
+    QCOMPARE(s.w.list().count(), 0u);
+    QCOMPARE(s.list2->model()->rowCount(), 0);
+    QVERIFY(watch.allHandled());
+    QVERIFY(watch.unexpected().isEmpty());
+}
+
+void MainWindowTest::lcmCannotBeChosen()
+{
+    Shown s;
+    DialogWatch watch;
+    s.key(Qt::Key_F5);
+    s.w.findChild<QAction*>("mnuMode1_3")->trigger();
+    QTest::qWait(50);
+    QCOMPARE(s.w.vars().LastMode, 0);
+    QVERIFY(watch.unexpected().isEmpty());
+}
+
+void MainWindowTest::gcdCollectsOnEnterAndComputesOnOk()
+{
+    Shown s;
+    s.w.vars().LastMode = 2;
+    for (const char* n : {"12", "18", "30.9"})
+        s.enter(n);
+    QCOMPARE(s.list2->model()->rowCount(), 3);
+    QCOMPARE(s.line(2), QStringLiteral("30"));
+    QVERIFY(s.text1->text().isEmpty());
+    DialogWatch watch;
+    QString prompt, title;
+    watch.pressButton("OK", &prompt, &title);
+    QTest::mouseClick(s.w.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    QCOMPARE(prompt, QStringLiteral("The GCD/HCF of all the numbers in the list is: 6"));
+    QCOMPARE(title, QStringLiteral("GCD/HCF"));
+    QCOMPARE(s.text1->text(), QStringLiteral("6"));
+    QCOMPARE(s.w.vars().Y, 6);
+}
+
+void MainWindowTest::doubleClickPutsARandomNumber()
+{
+    Shown s;
+    s.enter("36");
+    s.list2->setFocus();
+    QTest::mouseDClick(s.label1, Qt::LeftButton);
+    bool ok = false;
+    const int n = s.text1->text().toInt(&ok);
+    QVERIFY(ok);
+    QVERIFY(n >= 0 && n <= 99999999);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(s.text1));
+    QCOMPARE(s.w.list().count(), 11u);
+}
+
+void MainWindowTest::sizingKeepsWidthAndMinimumHeight()
+{
+    Shown s;
+    const int width = s.w.width();
+    QCOMPARE(width, twipsToPixels(&s.w, kClientWidth));
+    const int minHeight = s.w.minimumHeight();
+    s.w.resize(width + 200, minHeight - 50);
+    QTRY_COMPARE(s.w.width(), width);
+    QTRY_COMPARE(s.w.height(), minHeight);
+    auto listHeightFor = [&](int clientPx) {
+        return twipsToPixels(&s.w, applySizingRule(pixelsToTwips(&s.w, clientPx) + kFrameHeight).listHeight);
+    };
+    QCOMPARE(s.list2->height(), listHeightFor(s.w.centralWidget()->height()));
+    s.w.resize(width - 100, minHeight + 150);
+    QTRY_COMPARE(s.w.height(), minHeight + 150);
+    QCOMPARE(s.w.width(), width);
+    QCOMPARE(s.list2->height(), listHeightFor(s.w.centralWidget()->height()));
+    QVERIFY(s.list2->height() > twipsToPixels(&s.w, 2460));
+}
+
+void MainWindowTest::copyPutsTheLineOnTheClipboard()
+{
+    Shown s;
+    s.enter("12");
+    QGuiApplication::clipboard()->setText("untouched");
+    s.key(Qt::Key_E, Qt::ControlModifier);  // nothing selected yet
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("untouched"));
+    s.list2->setCurrentIndex(s.list2->model()->index(1, 0));
+    s.key(Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("2 x 6"));
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(s.w.findChild<QLineEdit*>("Text2")));
+    QCOMPARE(s.w.list().count(), 9u);
+}
+
+void MainWindowTest::deleteRemovesTheSelectedLine()
+{
+    Shown s;
+    s.enter("12");
+    s.list2->setCurrentIndex(s.list2->model()->index(1, 0));
+    DialogWatch watch;
+    QString prompt;
+    watch.pressButton("Yes", &prompt);
+    s.key(Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(prompt, QStringLiteral("Confirm delete the following entry?\n2 x 6"));
+    QCOMPARE(s.list2->model()->rowCount(), 8);
+    QCOMPARE(s.line(1), QStringLiteral("3 x 4"));
+    QCOMPARE(s.w.vars().reply, 6);
+    // Nothing selected now: asks nothing, deletes nothing.
+    s.key(Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(s.list2->model()->rowCount(), 8);
+    QVERIFY(watch.unexpected().isEmpty());
+}
+
+void MainWindowTest::minimizeAndExit()
+{
+    Shown s;
+    s.key(Qt::Key_M, Qt::ControlModifier);
+    QTRY_VERIFY(s.w.windowState() & Qt::WindowMinimized);
+    s.w.showNormal();
+    QVERIFY(QTest::qWaitForWindowExposed(&s.w));
+    s.w.activateWindow();
+    QWidget about;
+    about.show();
+    s.w.setAboutWindow(&about);
+    s.key(Qt::Key_T, Qt::ControlModifier);
+    QTRY_VERIFY(!s.w.isVisible());
+    QVERIFY(!about.isVisible());
 }
 
 QTEST_MAIN(MainWindowTest)
