@@ -1,10 +1,12 @@
 #include "commands/print_list.h"
 
+#include <string>
+
 namespace tavrel {
 namespace {
 
 // Printing has no failure notice of its own; these say what went wrong.
-void report(Dialogs& dialogs, PrintStatus status)
+void report(Dialogs& dialogs, PrintStatus status, std::size_t printedLines)
 {
     switch (status) {
     case PrintStatus::NoPrinter:
@@ -12,6 +14,11 @@ void report(Dialogs& dialogs, PrintStatus status)
         break;
     case PrintStatus::Failed:
         dialogs.messageBox("The list could not be printed.", Buttons::Ok, Icon::Information, "Print");
+        break;
+    case PrintStatus::Stopped:
+        dialogs.messageBox("Printing was cancelled. Lines 1 to " + std::to_string(printedLines) +
+                               " had already been printed.",
+                           Buttons::Ok, Icon::Information, "Print");
         break;
     case PrintStatus::Ok:
     case PrintStatus::Cancelled:  // the user stopped it and knows
@@ -30,11 +37,15 @@ void mnuPrint_Click(Form& form, Printer& printer)
 
     const std::size_t count = form.List2.count();
     PrintStatus status = printer.begin(PrintSettings{"Courier New", 10, 300}, count);
-    for (std::size_t i = 0; i < count && status == PrintStatus::Ok; ++i)
-        status = printer.printLine(form.List2.line(static_cast<std::ptrdiff_t>(i)));
+    std::size_t printed = 0;
+    while (status == PrintStatus::Ok && printed < count) {
+        status = printer.printLine(form.List2.line(static_cast<std::ptrdiff_t>(printed)));
+        if (status == PrintStatus::Ok)
+            ++printed;
+    }
     if (status == PrintStatus::Ok)
         status = printer.end();
-    report(form.dialogs, status);
+    report(form.dialogs, status, printed);
 }
 
 }  // namespace tavrel

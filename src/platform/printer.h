@@ -17,7 +17,9 @@ enum class PrintStatus {
     Ok,
     NoPrinter,  // no default printer is installed; nothing was started
     Failed,     // the job could not be started or finished
-    Cancelled,  // the user stopped it; the job was thrown away
+    Cancelled,  // the user stopped it and the job was thrown away: nothing prints
+    Stopped,    // the user stopped it, but the printer could not throw the job
+                // away: the pages finished before the stop were printed
 };
 
 // The desktop's default printer: one text per line, pages broken by the

@@ -113,6 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "The list could not be printed."},
         PrintCase{"CancelledMidway", "a / b / c", AnswerYes, Ok, 2, PrintStatus::Cancelled, Ok, "begin / a / b",
                   nullptr},
+        PrintCase{"StoppedMidway", "a / b / c", AnswerYes, Ok, 2, PrintStatus::Stopped, Ok, "begin / a / b",
+                  "Printing was cancelled. Lines 1 to 2 had already been printed."},
         PrintCase{"CannotFinish", "a", AnswerYes, Ok, All, Ok, PrintStatus::Failed, "begin / a / end",
                   "The list could not be printed."}),
     [](const ::testing::TestParamInfo<PrintCase>& info) { return std::string(info.param.name); });

@@ -19,10 +19,15 @@
 #include "app/sizing_rule.h"
 #include "app/startup.h"
 #include "commands/list_commands.h"
+#include "commands/print_list.h"
+#include "commands/save_list.h"
 #include "commands/settings_commands.h"
 #include "platform/qt/line_edit_input_box.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_file_store.h"
+#include "platform/qt/qt_printer.h"
+#include "platform/qt/qt_save_dialog.h"
 
 namespace tavrel {
 namespace {
@@ -49,7 +54,12 @@ Form1::Form1(QWidget* parent)
     : QMainWindow(parent),
       vars_(startupVariables(QDir::currentPath().toStdString())),
       qtDialogs_(std::make_unique<QtDialogs>(this)),
-      clipboard_(std::make_unique<QtClipboard>())
+      clipboard_(std::make_unique<QtClipboard>()),
+      CommonDialog1(std::make_unique<QtSaveDialog>(this)),
+      files_(std::make_unique<QtFileStore>()),
+      qtPrinter_(std::make_unique<QtPrinter>(this)),
+      saveDialog_(CommonDialog1.get()),
+      printer_(qtPrinter_.get())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavrel VI"));
@@ -173,9 +183,11 @@ void Form1::buildMenus()
     auto* mnuSave = new QAction(QStringLiteral("&Save"), this);
     mnuSave->setObjectName(QStringLiteral("mnuSave"));
     bar->addAction(mnuSave);
+    connect(mnuSave, &QAction::triggered, this, &Form1::mnuSave_Click);
     auto* mnuPrint = new QAction(QStringLiteral("&Print"), this);
     mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
     bar->addAction(mnuPrint);
+    connect(mnuPrint, &QAction::triggered, this, &Form1::mnuPrint_Click);
 
     QMenu* mnuSetMain = menu("mnuSetMain", QStringLiteral("Se&ttings"));
     connect(action(mnuSetMain, "mnuRange", QStringLiteral("Define &Ranges"), QKeySequence(Qt::SHIFT | Qt::Key_F1)),
@@ -244,6 +256,8 @@ void Form1::mnuDel_Click() { tavrel::mnuDel_Click(*form_); }
 void Form1::mnuClear_Click() { tavrel::mnuClear_Click(*form_); }
 void Form1::mnuRange_Click() { tavrel::mnuRange_Click(*form_); }
 void Form1::mnuSet_Click() { tavrel::mnuSet_Click(*form_); }
+void Form1::mnuSave_Click() { tavrel::mnuSave_Click(*form_, *saveDialog_, *files_); }
+void Form1::mnuPrint_Click() { tavrel::mnuPrint_Click(*form_, *printer_); }
 
 void Form1::applySizing()
 {

@@ -9,6 +9,8 @@
 #include "app/mode_switching.h"
 #include "app/results_list.h"
 #include "app/window_variables.h"
+#include "platform/printer.h"
+#include "platform/save_dialog.h"
 
 class QAction;
 class QLineEdit;
@@ -21,6 +23,9 @@ class LineEditInputBox;
 class ModeLabel;
 class QtClipboard;
 class QtDialogs;
+class QtFileStore;
+class QtPrinter;
+class QtSaveDialog;
 class ResultsListModel;
 
 // The main window `Form1`: its controls, menus and variables, and the
@@ -36,6 +41,9 @@ public:
     Form& form() { return *form_; }
     // Lets tests and the about window's owner swap in other dialogs.
     void setDialogs(Dialogs* dialogs);
+    // Save and Print go through these; tests put in their own.
+    void setSaveDialog(SaveDialog* dialog) { saveDialog_ = dialog; }
+    void setPrinter(Printer* printer) { printer_ = printer; }
 
     // The windows the Help command opens live beside the main one; Exit
     // closes them first.
@@ -53,6 +61,8 @@ public slots:
     void mnuClear_Click();
     void mnuRange_Click();
     void mnuSet_Click();
+    void mnuSave_Click();
+    void mnuPrint_Click();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -72,6 +82,11 @@ private:
     std::unique_ptr<LineEditInputBox> text1Box_;
     std::unique_ptr<LineEditInputBox> text2Box_;
     std::unique_ptr<QtClipboard> clipboard_;
+    std::unique_ptr<QtSaveDialog> CommonDialog1;
+    std::unique_ptr<QtFileStore> files_;
+    std::unique_ptr<QtPrinter> qtPrinter_;
+    SaveDialog* saveDialog_ = nullptr;
+    Printer* printer_ = nullptr;
     Dialogs* dialogs_ = nullptr;
     std::unique_ptr<Form> form_;
 
