@@ -10,6 +10,8 @@
 #include <QResizeEvent>
 #include <QTime>
 
+#include "about/qt/about_window.h"
+#include "about/qt/icons.h"
 #include "app/input_dispatch.h"
 #include "app/modes_table.h"
 #include "app/qt/mode_label.h"
@@ -63,6 +65,7 @@ Form1::Form1(QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavrel VI"));
+    setWindowIcon(tavrelIcon());
     setAccessibleName(QStringLiteral("Tavrel VI"));
     buildControls();
     buildMenus();
@@ -157,7 +160,8 @@ void Form1::buildMenus()
             &QAction::triggered, this, &Form1::mnuMin_Click);
     connect(action(mnuWin, "mnuExit", QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_T)),
             &QAction::triggered, this, &Form1::mnuExit_Click);
-    action(mnuWin, "mnuAbout", QStringLiteral("&Help"), QKeySequence(Qt::Key_F1));
+    connect(action(mnuWin, "mnuAbout", QStringLiteral("&Help"), QKeySequence(Qt::Key_F1)), &QAction::triggered, this,
+            &Form1::mnuAbout_Click);
 
     QMenu* mnuMode = menu("mnuMode", QStringLiteral("&Mode"));
     for (int i = 0; i < 5; ++i) {
@@ -237,6 +241,11 @@ void Form1::mnuExit_Click()
     if (about_)
         about_->close();
     close();
+}
+
+void Form1::mnuAbout_Click()
+{
+    about_ = showHelpBeside(*this, aboutValues_, vars_.WorkDir, about_);
 }
 
 void Form1::mnuMode1_Click(int index)

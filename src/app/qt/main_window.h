@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 
+#include "about/about_values.h"
 #include "app/form.h"
 #include "app/mode_switching.h"
 #include "app/results_list.h"
@@ -48,6 +49,9 @@ public:
     // The windows the Help command opens live beside the main one; Exit
     // closes them first.
     void setAboutWindow(QWidget* about) { about_ = about; }
+    QWidget* aboutWindow() const { return about_; }
+    // What the about window shows; set at start-up and kept for the whole run.
+    AboutValues& aboutValues() { return aboutValues_; }
 
 public slots:
     void Text1_Enter();
@@ -55,6 +59,7 @@ public slots:
     void Label1_DblClick();
     void mnuMin_Click();
     void mnuExit_Click();
+    void mnuAbout_Click();
     void mnuMode1_Click(int index);
     void mnuCopy_Click();
     void mnuDel_Click();
@@ -98,6 +103,7 @@ private:
     ResultsListModel* model_ = nullptr;
     std::array<QAction*, 5> mnuMode1{};
     QPointer<QWidget> about_;
+    AboutValues aboutValues_ = startupAboutValues();
 };
 
 }  // namespace tavrel
