@@ -1,0 +1,256 @@
+// Journeys through the real main window, the way a user meets it: real
+// widgets, real message and input boxes answered by pressing their buttons or
+// typing into them. Any dialog a journey did not expect fails it.
+#include <QAccessible>
+#include <QAction>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/qt/main_window.h"
+#include "qt/support/dialog_watch.h"
+
+using namespace tavrel;
+using tavrel::testing::DialogWatch;
+
+namespace {
+
+class Journey {
+public:
+    Journey()
+    {
+        w.show();
+        if (!QTest::qWaitForWindowExposed(&w))
+            qFatal("main window not exposed");
+        text1 = w.findChild<QLineEdit*>("Text1");
+        list2 = w.findChild<QListView*>("List2");
+    }
+    ~Journey()
+    {
+        if (!watch.unexpected().isEmpty())
+            qWarning() << "unexpected dialogs:" << watch.unexpected();
+    }
+    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier)
+    {
+        w.activateWindow();
+        if (!QTest::qWaitForWindowActive(&w))
+            qWarning("main window did not become active");
+        QTest::keyClick(&w, k, m);
+    }
+    void enter(const QString& text)
+    {
+        text1->setText(text);
+        QTest::keyClick(text1, Qt::Key_Return);
+    }
+    void ok() { QTest::mouseClick(w.findChild<QPushButton*>("cmdOK"), Qt::LeftButton); }
+    void select(int row) { list2->setCurrentIndex(list2->model()->index(row, 0)); }
+    QStringList lines()
+    {
+        QStringList out;
+        for (int i = 0; i < list2->model()->rowCount(); ++i)
+            out << list2->model()->index(i, 0).data().toString();
+        return out;
+    }
+    bool clean() const { return watch.allHandled() && watch.unexpected().isEmpty(); }
+
+    Form1 w;
+    DialogWatch watch;
+    QLineEdit* text1 = nullptr;
+    QListView* list2 = nullptr;
+};
+
+}  // namespace
+
+class JourneysTest : public QObject {
+    Q_OBJECT
+private slots:
+    void gcdCollectionDeleteAndErrorReport();
+    void settingsShapeTheMultiples();
+    void switchingModesWithAnErrorReportInTheList();
+    void everyCommandHasAKey_data();
+    void everyCommandHasAKey();
+    void accessKeysOpenTheMenus_data();
+    void accessKeysOpenTheMenus();
+    void accessibilityTreeHasNoUnnamedControl();
+};
+
+void JourneysTest::gcdCollectionDeleteAndErrorReport()
+{
+    Journey j;
+    j.watch.pressButton("Yes");  // change to Find GCD/HCF
+    j.watch.pressButton("Yes");  // and clear the list
+    j.key(Qt::Key_F4);
+    for (const char* n : {"12", "18", "30"})
+        j.enter(n);
+    QCOMPARE(j.lines(), (QStringList{"12", "18", "30"}));
+
+    QString result;
+    j.watch.pressButton("OK", &result);
+    j.ok();
+    QCOMPARE(result, QStringLiteral("The GCD/HCF of all the numbers in the list is: 6"));
+    QCOMPARE(j.text1->text(), QStringLiteral("6"));
+
+    j.select(0);
+    j.watch.pressButton("Yes");
+    j.key(Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(j.lines(), (QStringList{"18", "30"}));
+    j.watch.pressButton("OK", &result);
+    j.ok();
+    QCOMPARE(result, QStringLiteral("The GCD/HCF of all the numbers in the list is: 6"));
+
+    j.enter("40000");  // collected as it stands; too big for the computation
+    j.ok();
+    QCOMPARE(j.lines(), (QStringList{"ERROR!", "Overflow"}));
+    QCOMPARE(j.text1->text(), QStringLiteral("Running..."));
+    j.enter("9");  // Enter clears the error report before collecting
+    QCOMPARE(j.lines(), (QStringList{"9"}));
+    j.watch.pressButton("OK", &result);
+    j.ok();
+    QCOMPARE(j.text1->text(), QStringLiteral("9"));
+    QVERIFY(j.clean());
+}
+
+void JourneysTest::settingsShapeTheMultiples()
+{
+    Journey j;
+    j.enter("36");
+    j.watch.pressButton("Yes");
+    j.watch.pressButton("No");  // keep the factors of 36
+    j.key(Qt::Key_F3);
+    QCOMPARE(j.lines().size(), 11);
+
+    QString countDefault, ratioDefault;
+    j.watch.typeText("20", false, &countDefault);
+    j.watch.typeText("3", false, &ratioDefault);
+    j.key(Qt::Key_F2, Qt::ShiftModifier);
+    QCOMPARE(countDefault, QStringLiteral("1000"));
+    QCOMPARE(ratioDefault, QStringLiteral("1"));
+
+    j.watch.pressButton("Yes");
+    j.watch.typeText("50");
+    j.watch.typeText("100");
+    j.key(Qt::Key_F1, Qt::ShiftModifier);
+    QCOMPARE(j.w.vars().LRange, 50);
+    QCOMPARE(j.w.vars().URange, 100);
+
+    j.enter("7");
+    QCOMPARE(j.lines(), (QStringList{"9 x 7 = 63", "12 x 7 = 84"}));
+    QCOMPARE(j.text1->text(), QStringLiteral("7"));
+
+    j.watch.pressButton("No");  // clears the range
+    QString notice;
+    j.watch.pressButton("OK", &notice);
+    j.key(Qt::Key_F1, Qt::ShiftModifier);
+    QCOMPARE(notice, QStringLiteral("No ranges defined."));
+    j.ok();
+    QCOMPARE(j.lines().size(), 20);
+    QCOMPARE(j.lines().last(), QStringLiteral("60 x 7 = 420"));
+    QVERIFY(j.clean());
+}
+
+void JourneysTest::switchingModesWithAnErrorReportInTheList()
+{
+    Journey j;
+    j.enter("-1");
+    QCOMPARE(j.lines().first(), QStringLiteral("ERROR!"));
+    j.watch.pressButton("Yes");
+    j.watch.pressButton("No");
+    j.key(Qt::Key_F6);
+    QCOMPARE(j.lines().first(), QStringLiteral("ERROR!"));
+    j.ok();  // Square Roots of the "Running..." left in the box: 0
+    QCOMPARE(j.lines(), (QStringList{"Cannot do."}));
+    QCOMPARE(j.text1->text(), QStringLiteral("0"));
+    j.watch.pressButton("Yes");
+    j.watch.pressButton("No");
+    j.key(Qt::Key_F4);
+    j.ok();  // GCD over a line that is no number
+    QCOMPARE(j.lines(), (QStringList{"ERROR!", "Type mismatch"}));
+    QVERIFY(j.clean());
+}
+
+void JourneysTest::everyCommandHasAKey_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("keys");
+    QTest::newRow("minimize") << "mnuMin" << "Ctrl+M";
+    QTest::newRow("exit") << "mnuExit" << "Ctrl+T";
+    QTest::newRow("help") << "mnuAbout" << "F1";
+    QTest::newRow("copy") << "mnuCopy" << "Ctrl+E";
+    QTest::newRow("delete") << "mnuDel" << "Ctrl+D";
+    QTest::newRow("clear") << "mnuClear" << "Ctrl+L";
+    QTest::newRow("ranges") << "mnuRange" << "Shift+F1";
+    QTest::newRow("multiples") << "mnuSet" << "Shift+F2";
+    QTest::newRow("save") << "mnuSave" << "Alt+S";
+    QTest::newRow("print") << "mnuPrint" << "Alt+P";
+}
+
+// A command with no shortcut of its own is reached through its access key
+// on the menu bar.
+void JourneysTest::everyCommandHasAKey()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, keys);
+    Form1 w;
+    auto* a = w.findChild<QAction*>(action);
+    QVERIFY(a);
+    if (keys.startsWith("Alt+")) {
+        const QChar letter = keys.back();
+        QVERIFY(w.menuBar()->actions().contains(a));
+        QVERIFY(a->text().contains(QLatin1Char('&') + letter));
+    } else {
+        QCOMPARE(a->shortcut().toString(), keys);
+    }
+}
+
+void JourneysTest::accessKeysOpenTheMenus_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("menu");
+    QTest::newRow("Alt+W") << int(Qt::Key_W) << "mnuWin";
+    QTest::newRow("Alt+M") << int(Qt::Key_M) << "mnuMode";
+    QTest::newRow("Alt+L") << int(Qt::Key_L) << "mnuList";
+    QTest::newRow("Alt+T") << int(Qt::Key_T) << "mnuSetMain";
+}
+
+void JourneysTest::accessKeysOpenTheMenus()
+{
+    QFETCH(int, key);
+    QFETCH(QString, menu);
+    Journey j;
+    j.key(Qt::Key(key), Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QCOMPARE(QApplication::activePopupWidget()->objectName(), menu);
+    QApplication::activePopupWidget()->close();
+}
+
+// Screen readers find every control by a name: walk the whole tree.
+void JourneysTest::accessibilityTreeHasNoUnnamedControl()
+{
+    Journey j;
+    j.enter("12");
+    QStringList unnamed;
+    std::function<void(QAccessibleInterface*, int)> walk = [&](QAccessibleInterface* node, int depth) {
+        if (!node || depth > 12)
+            return;
+        const QAccessible::Role role = node->role();
+        const bool control = role == QAccessible::EditableText || role == QAccessible::PushButton ||
+                             role == QAccessible::List || role == QAccessible::StaticText ||
+                             role == QAccessible::MenuItem || role == QAccessible::ListItem ||
+                             role == QAccessible::MenuBar;
+        if (control && node->text(QAccessible::Name).isEmpty())
+            unnamed << QStringLiteral("%1 (role %2)").arg(node->object() ? node->object()->objectName() : "?").arg(role);
+        if (role == QAccessible::ScrollBar)
+            return;
+        for (int i = 0; i < node->childCount(); ++i)
+            walk(node->child(i), depth + 1);
+    };
+    walk(QAccessible::queryAccessibleInterface(&j.w), 0);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+}
+
+QTEST_MAIN(JourneysTest)
+#include "journeys_test.moc"
