@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "qt/support/test_main.h"
+
 #include "app/qt/main_window.h"
 #include "qt/support/dialog_watch.h"
 
@@ -252,5 +254,5 @@ void JourneysTest::accessibilityTreeHasNoUnnamedControl()
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
 }
 
-QTEST_MAIN(JourneysTest)
+TAVREL_TEST_MAIN(JourneysTest)
 #include "journeys_test.moc"

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "qt/support/test_main.h"
+
 #include "app/qt/main_window.h"
 #include "app/qt/twips.h"
 #include "app/sizing_rule.h"
@@ -360,5 +362,5 @@ void MainWindowTest::minimizeAndExit()
     QVERIFY(!about.isVisible());
 }
 
-QTEST_MAIN(MainWindowTest)
+TAVREL_TEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"

@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QtTest>
 
+#include "qt/support/test_main.h"
+
 #include "platform/qt/qt_dialogs.h"
 #include "qt/support/dialog_watch.h"
 
@@ -103,5 +105,5 @@ void QtDialogsTest::inputBox()
     QVERIFY(watch.unexpected().isEmpty());
 }
 
-QTEST_MAIN(QtDialogsTest)
+TAVREL_TEST_MAIN(QtDialogsTest)
 #include "qt_dialogs_test.moc"

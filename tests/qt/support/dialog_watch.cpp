@@ -8,17 +8,52 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QtTest>
 
 namespace tavrel::testing {
 
+int DialogWatch::alive_ = 0;
+
+namespace {
+void closeUnexpected(QWidget* modal)
+{
+    const QString what = QStringLiteral("unexpected dialog \"%1\": %2")
+                             .arg(modal->windowTitle(),
+                                  qobject_cast<QMessageBox*>(modal) ? qobject_cast<QMessageBox*>(modal)->text()
+                                                                    : QString());
+    QTest::qFail(qPrintable(what), __FILE__, __LINE__);
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->reject();
+    else
+        modal->close();
+}
+}  // namespace
+
+UnexpectedDialogGuard::UnexpectedDialogGuard()
+{
+    timer_.setInterval(50);
+    connect(&timer_, &QTimer::timeout, this, &UnexpectedDialogGuard::poll);
+    timer_.start();
+}
+
+void UnexpectedDialogGuard::poll()
+{
+    if (DialogWatch::alive_ > 0)
+        return;
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal->isVisible())
+        closeUnexpected(modal);
+}
+
 DialogWatch::DialogWatch()
 {
+    ++alive_;
     timer_.setInterval(20);
     connect(&timer_, &QTimer::timeout, this, &DialogWatch::poll);
     timer_.start();
 }
 
-DialogWatch::~DialogWatch() = default;
+DialogWatch::~DialogWatch() { --alive_; }
 
 void DialogWatch::poll()
 {
@@ -27,10 +62,7 @@ void DialogWatch::poll()
         return;
     if (handlers_.empty()) {
         unexpected_ << modal->windowTitle();
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
-        else
-            modal->close();
+        closeUnexpected(modal);
         return;
     }
     Handler handler = std::move(handlers_.front());

@@ -33,8 +33,22 @@ private:
     void poll();
 
     QTimer timer_;
+    static int alive_;
+    friend class UnexpectedDialogGuard;
     std::vector<Handler> handlers_;
     QStringList unexpected_;
+};
+
+// While no DialogWatch is alive, fails the running test on any modal dialog
+// and closes it, so that a surprise never hangs the suite.
+class UnexpectedDialogGuard : public QObject {
+    Q_OBJECT
+public:
+    UnexpectedDialogGuard();
+
+private:
+    void poll();
+    QTimer timer_;
 };
 
 }  // namespace tavrel::testing
