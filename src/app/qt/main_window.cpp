@@ -120,13 +120,18 @@ void Form1::buildControls()
     List2->setUniformItemSizes(true);
     List2->setSelectionMode(QAbstractItemView::SingleSelection);
     List2->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    List2->setLayoutMode(QListView::Batched);
-    List2->setBatchSize(2048);
     model_ = new ResultsListModel(list_, this);
     List2->setModel(model_);
     connect(List2->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { list_.setSelectedIndex(current.isValid() ? current.row() : -1); });
-    connect(model_, &QAbstractItemModel::modelReset, this, [this] { list_.setSelectedIndex(-1); });
+    // A removed line leaves no line selected, rather than the view's
+    // habit of moving the selection to a neighbour.
+    auto unselect = [this] {
+        List2->selectionModel()->clear();
+        list_.setSelectedIndex(-1);
+    };
+    connect(model_, &QAbstractItemModel::modelReset, this, unselect);
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, unselect);
     List2->raise();
 
     setTabOrder(Text1, List2);
@@ -139,6 +144,7 @@ void Form1::buildMenus()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
+    bar->setAccessibleName(tr("Menu bar"));
     auto action = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& key) {
         auto* a = new QAction(caption, this);
         a->setObjectName(QLatin1String(name));
