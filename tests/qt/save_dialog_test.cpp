@@ -1,0 +1,157 @@
+#include <QAction>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/qt/main_window.h"
+#include "platform/qt/qt_save_dialog.h"
+#include "qt/support/dialog_watch.h"
+
+using namespace tavrel;
+using tavrel::testing::DialogWatch;
+
+namespace {
+
+struct Seen {
+    QStringList filters;
+    QString selectedFilter;
+    QString defaultSuffix;
+    bool confirmsOverwrite = true;
+    QString offered;  // the file the dialog offered when it opened
+};
+
+const SaveDialogSettings kSettings{{{"Text Files", "*.txt"}, {"All Files", "*.*"}}, 0};
+
+// Answers the next file dialog: types `name` (relative to `folder` when
+// given) and saves, or cancels when `name` is null.
+void answerFileDialog(DialogWatch& watch, const QString& folder, const QString& name, Seen* seen)
+{
+    watch.expect([=](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        if (!dialog) {
+            w->close();
+            return;
+        }
+        seen->filters = dialog->nameFilters();
+        seen->selectedFilter = dialog->selectedNameFilter();
+        seen->defaultSuffix = dialog->defaultSuffix();
+        seen->confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        seen->offered = dialog->selectedFiles().value(0);
+        if (name.isNull()) {
+            dialog->reject();
+            return;
+        }
+        if (!folder.isEmpty())
+            dialog->setDirectory(folder);
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
+        static_cast<QDialog*>(dialog)->accept();  // runs QFileDialog's own checks
+    });
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+}  // namespace
+
+class SaveDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void offersTheFiltersAndKeepsTheNameAsTyped_data();
+    void offersTheFiltersAndKeepsTheNameAsTyped();
+    void cancelGivesNoPath();
+    void secondShowingOffersTheLastPath();
+    void saveFromTheMenuBar();
+};
+
+void SaveDialogTest::offersTheFiltersAndKeepsTheNameAsTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("with extension") << "list.txt";
+    QTest::newRow("without extension") << "notes";
+    QTest::newRow("other extension") << "list.csv";
+}
+
+void SaveDialogTest::offersTheFiltersAndKeepsTheNameAsTyped()
+{
+    QFETCH(QString, typed);
+    QTemporaryDir dir;
+    QtSaveDialog dialog(nullptr);
+    DialogWatch watch;
+    Seen seen;
+    answerFileDialog(watch, dir.path(), typed, &seen);
+
+    const std::optional<std::string> path = dialog.askPath(kSettings);
+
+    QVERIFY(path);
+    QCOMPARE(QString::fromStdString(*path), QDir(dir.path()).filePath(typed));
+    QCOMPARE(seen.filters, (QStringList{QStringLiteral("Text Files (*.txt)"), QStringLiteral("All Files (*)")}));
+    QCOMPARE(seen.selectedFilter, QStringLiteral("Text Files (*.txt)"));
+    QCOMPARE(seen.defaultSuffix, QString());
+    QVERIFY(!seen.confirmsOverwrite);
+    QVERIFY(watch.unexpected().isEmpty());
+}
+
+void SaveDialogTest::cancelGivesNoPath()
+{
+    QtSaveDialog dialog(nullptr);
+    DialogWatch watch;
+    Seen seen;
+    answerFileDialog(watch, {}, QString(), &seen);
+    QVERIFY(!dialog.askPath(kSettings));
+    QVERIFY(watch.allHandled());
+}
+
+void SaveDialogTest::secondShowingOffersTheLastPath()
+{
+    QTemporaryDir dir;
+    QtSaveDialog dialog(nullptr);
+    DialogWatch watch;
+    Seen first;
+    Seen second;
+    answerFileDialog(watch, dir.path(), QStringLiteral("results.txt"), &first);
+    answerFileDialog(watch, {}, QString(), &second);
+    const std::optional<std::string> path = dialog.askPath(kSettings);
+    QVERIFY(path);
+    QVERIFY(!dialog.askPath(kSettings));
+    QCOMPARE(second.offered, QString::fromStdString(*path));
+}
+
+void SaveDialogTest::saveFromTheMenuBar()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("old.txt"));
+    {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("a much longer old content\r\n\r\n\r\n");
+    }
+    Form1 w;
+    w.list().append("1 x 6");
+    w.list().append("2 x 3");
+    DialogWatch watch;
+    Seen seen;
+    QString question;
+    QString questionTitle;
+    QString saved;
+    answerFileDialog(watch, dir.path(), QStringLiteral("old.txt"), &seen);
+    watch.pressButton(QStringLiteral("Yes"), &question, &questionTitle);
+    watch.pressButton(QStringLiteral("OK"), &saved);
+
+    w.findChild<QAction*>(QStringLiteral("mnuSave"))->trigger();
+
+    QVERIFY(watch.allHandled());
+    QVERIFY(watch.unexpected().isEmpty());
+    QCOMPARE(questionTitle, QStringLiteral("File Exists!"));
+    QCOMPARE(question, QStringLiteral("File exists! Do you want to continue saving the text under this filename: ") +
+                           path + QStringLiteral(" ?"));
+    QCOMPARE(saved, QStringLiteral("File saved."));
+    QCOMPARE(w.vars().reply, std::optional<int>(AnswerYes));
+    QCOMPARE(readAll(path), QByteArray("1 x 6\r\n2 x 3\r\n"));
+}
+
+QTEST_MAIN(SaveDialogTest)
+#include "save_dialog_test.moc"
