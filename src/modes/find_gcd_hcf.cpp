@@ -10,14 +10,6 @@
 namespace tavrel {
 namespace {
 
-// One list line as the divisor passes see it: its whole-number value, and
-// the failure its strict reading meets, if any. Reading each line once keeps
-// a run over a long list fast without changing which failure comes first.
-struct Entry {
-    std::int16_t value = 0;
-    std::optional<Failure> strictFailure;
-};
-
 std::optional<Failure> run(Form& form)
 {
     form.Text1.setText("Running...");
@@ -32,10 +24,15 @@ std::optional<Failure> run(Form& form)
         return firstValue.failure();
     std::int16_t m = *firstValue;
 
-    std::vector<Entry> entries(list.count());
-    if (!entries.empty())
-        entries[0].value = m;
-    for (std::size_t i = 1; i < entries.size(); ++i) {
+    // Each line is read once up front, keeping what the divisor passes need:
+    // its value, and where the first line that is not wholly a number stands
+    // (a pass that reaches it fails there). A long list then stays fast.
+    std::vector<std::int16_t> values(list.count());
+    if (!values.empty())
+        values[0] = m;
+    std::size_t firstNonNumber = values.size();
+    Failure nonNumberFailure = Failure::TypeMismatch;
+    for (std::size_t i = 1; i < values.size(); ++i) {
         std::string_view line = list.line(static_cast<std::ptrdiff_t>(i));
         Result<double> lenient = readLenient(line);
         if (!lenient)
@@ -43,22 +40,26 @@ std::optional<Failure> run(Form& form)
         Result<std::int16_t> value = roundToInt16(*lenient);
         if (!value)
             return value.failure();
-        entries[i].value = *value;
+        values[i] = *value;
         if (*value < m)
             m = *value;
-        Result<double> strict = readStrict(line);
-        if (!strict)
-            entries[i].strictFailure = strict.failure();
+        if (firstNonNumber == values.size()) {
+            Result<double> strict = readStrict(line);
+            if (!strict) {
+                firstNonNumber = i;
+                nonNumberFailure = strict.failure();
+            }
+        }
     }
 
     bool allDivisible = false;
     for (int j = m; j >= 2; --j) {
         if (m % j != 0)
             continue;
-        for (const Entry& entry : entries) {
-            if (entry.strictFailure)
-                return entry.strictFailure;
-            allDivisible = entry.value % j == 0;
+        for (std::size_t k = 0; k < values.size(); ++k) {
+            if (k == firstNonNumber)
+                return nonNumberFailure;
+            allDivisible = values[k] % j == 0;
             if (!allDivisible)
                 break;
         }
