@@ -1,0 +1,63 @@
+# Desktop integration under one reverse-DNS id: the launcher entry, the
+# AppStream metadata and the icons, installed beside the executable; and a
+# Debian package of it all through CPack.
+
+set(TAVREL_APP_ID org.example.Tavrel)
+
+install(FILES data/${TAVREL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES data/${TAVREL_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES resources/icons/${TAVREL_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# Rasters for menus and docks that do not read SVG.
+foreach(size 16 32 48 64 128)
+  install(FILES resources/icons/tavrel-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+          RENAME ${TAVREL_APP_ID}.png)
+endforeach()
+
+# --- Debian package: cpack -G DEB in the build directory -------------------
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tavrel)
+set(CPACK_PACKAGE_VENDOR quillo)
+set(CPACK_PACKAGE_CONTACT "Tavrel maintainers <tavrel@quillo.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "whole-number arithmetic: factors, multiples, GCD, square roots")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Tavrel is a small desktop window for whole-number arithmetic. It lists the factor
+pairs of a number, a run of its multiples, the greatest common divisor of a list
+of numbers, or its square root as a whole number times a square-free root.")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://quillo.example/")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION math)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries come from dpkg-shlibdeps; the platform plugins that draw the
+# windows are loaded at run time, so no library dependency names them.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, xdg-utils")
+set(CPACK_STRIP_FILES ON)
+include(CPack)
+
+# --- Checks, run by ctest --------------------------------------------------
+if(TAVREL_TESTS)
+  enable_testing()
+  find_program(DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)
+  find_program(APPSTREAMCLI appstreamcli REQUIRED)
+  # Hints and warnings fail the check as well as errors.
+  add_test(NAME desktop_file_validate
+           COMMAND sh -c "out=$(\"$0\" \"$1\" 2>&1); status=$?; printf '%s\\n' \"$out\"; [ $status -eq 0 ] && [ -z \"$out\" ]"
+                   ${DESKTOP_FILE_VALIDATE} ${CMAKE_CURRENT_SOURCE_DIR}/data/${TAVREL_APP_ID}.desktop)
+  add_test(NAME appstream_validate
+           COMMAND ${APPSTREAMCLI} validate --no-net ${CMAKE_CURRENT_SOURCE_DIR}/data/${TAVREL_APP_ID}.metainfo.xml)
+  add_test(NAME install_tree
+           COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR}
+                   -DPREFIX=${CMAKE_BINARY_DIR}/install-tree-check -DAPP_ID=${TAVREL_APP_ID}
+                   -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/CheckInstallTree.cmake)
+  find_program(DPKG_DEB dpkg-deb)
+  if(DPKG_DEB)
+    add_test(NAME deb_package
+             COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR}
+                     -DOUT_DIR=${CMAKE_BINARY_DIR}/deb-check -DAPP_ID=${TAVREL_APP_ID}
+                     -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/CheckDebPackage.cmake)
+    set_tests_properties(deb_package PROPERTIES TIMEOUT 300)
+  endif()
+endif()
