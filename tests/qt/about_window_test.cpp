@@ -171,8 +171,8 @@ void AboutWindowTest::captions_data()
                                 << QRect(120, 960, 3375, 255);
     QTest::newRow("lbldate") << "lbldate" << "Release Date: 20th December 2002" << sans << 9.75 << true
                              << QRect(120, 1200, 4815, 255);
-    QTest::newRow("cmd_quillo") << "cmd_quillo" << "quillo" << QString() << 0.0 << false << QRect(5400, 480, 1095, 495);
-    QTest::newRow("cmd_Help") << "cmd_Help" << "Online &Help" << QString() << 0.0 << false
+    QTest::newRow("cmd_quillo") << "cmd_quillo" << "quillo" << sans << 8.0 << false << QRect(5400, 480, 1095, 495);
+    QTest::newRow("cmd_Help") << "cmd_Help" << "Online &Help" << sans << 8.0 << false
                               << QRect(5400, 960, 1095, 495);
     QTest::newRow("Picture1") << "Picture1" << QString() << QString() << 0.0 << false << QRect(120, 120, 480, 480);
     QTest::newRow("Text1") << "Text1" << QString() << "Courier New" << 9.0 << false << QRect(0, 1560, 6495, 4695);

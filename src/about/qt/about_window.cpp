@@ -18,12 +18,12 @@ namespace {
 constexpr int kClientWidth = 6540;   // twips
 constexpr int kClientHeight = 6255;  // twips
 
-QFont sansBold(qreal points)
+QFont sansFont(qreal points, bool bold)
 {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
-    font.setBold(true);
+    font.setBold(bold);
     return font;
 }
 
@@ -72,27 +72,30 @@ void frmAbout::buildControls()
 
     lblAbout = named(new QLabel(this), "lblAbout", tr("Program name"));
     lblAbout->setGeometry(twipsRect(this, 720, 120, 5775, 375));
-    lblAbout->setFont(sansBold(12));
+    lblAbout->setFont(sansFont(12, true));
 
     lblVersion = named(new QLabel(this), "lblVersion", tr("Version"));
     lblVersion->setGeometry(twipsRect(this, 120, 720, 3375, 255));
-    lblVersion->setFont(sansBold(9.75));
+    lblVersion->setFont(sansFont(9.75, true));
 
     lblCreator = named(new QLabel(QStringLiteral("Created by: quillo"), this), "lblCreator", tr("Creator"));
     lblCreator->setGeometry(twipsRect(this, 120, 960, 3375, 255));
-    lblCreator->setFont(sansBold(9.75));
+    lblCreator->setFont(sansFont(9.75, true));
 
     lbldate = named(new QLabel(this), "lbldate", tr("Release date"));
     lbldate->setGeometry(twipsRect(this, 120, 1200, 4815, 255));
-    lbldate->setFont(sansBold(9.75));
+    lbldate->setFont(sansFont(9.75, true));
 
     cmd_quillo = named(new QPushButton(QStringLiteral("quillo"), this), "cmd_quillo", tr("quillo website"));
     cmd_quillo->setGeometry(twipsRect(this, 5400, 480, 1095, 495));
+    // Buttons keep the small regular face, so "Online Help" fits its width.
+    cmd_quillo->setFont(sansFont(8, false));
     cmd_quillo->setToolTip(QStringLiteral("Click here to go to quillo website!"));
     connect(cmd_quillo, &QPushButton::clicked, this, &frmAbout::cmd_quillo_Click);
 
     cmd_Help = named(new QPushButton(QStringLiteral("Online &Help"), this), "cmd_Help", tr("Online Help"));
     cmd_Help->setGeometry(twipsRect(this, 5400, 960, 1095, 495));
+    cmd_Help->setFont(sansFont(8, false));
     cmd_Help->setToolTip(QStringLiteral("Click here to go to online help!"));
     connect(cmd_Help, &QPushButton::clicked, this, &frmAbout::cmd_Help_Click);
 
