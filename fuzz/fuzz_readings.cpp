@@ -106,8 +106,12 @@ void checkNumberText(double value, std::string_view text)
     if (std::isnan(value) || std::isinf(value))
         return;
     Result<double> back = readStrict(written);
-    if (!back)
+    // Fifteen digits round the doubles next to the largest one up past it
+    // ("1.79769313486232E+308"): that text overflows, as it must.
+    if (!back && !(back.failure() == Failure::Overflow && std::fabs(value) > 1.79769313486231e308))
         fail("number-to-text wrote what the strict reading rejects", text);
+    if (!back)
+        return;
     if (std::fabs(value) < 1e15 && value == std::floor(value)) {
         if (!same(*back, value == 0 ? 0.0 : value))
             fail("plain digits do not read back exactly", text);

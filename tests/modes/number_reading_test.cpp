@@ -152,7 +152,10 @@ INSTANTIATE_TEST_SUITE_P(
         fails("ArabicIndicDigit", "\u0663", Failure::TypeMismatch),
         fails("FullWidthDigit", "\uff13", Failure::TypeMismatch),
         fails("BeyondDouble", "1e400", Failure::Overflow), fails("BeyondDoubleNegative", "-1e400", Failure::Overflow),
-        fails("MegabyteOfDigits", repeat(kMegabyte, '9'), Failure::Overflow)),
+        fails("MegabyteOfDigits", repeat(kMegabyte, '9'), Failure::Overflow),
+        // The largest double written with fifteen digits rounds up past it.
+        fails("LargestDoubleAsWritten", "1.79769313486232E+308", Failure::Overflow),
+        reads("LargestDoubleRoundedDown", "1.79769313486231E+308", 1.79769313486231e308)),
     labelOf);
 
 // --- Whole-number conversions -------------------------------------------------

@@ -1,0 +1,28 @@
+// Runs Find Multiples once in the core and prints the elapsed milliseconds.
+// Usage: multiples_timer [lines, default 1000000] [number, default 7]
+// bench/run.sh sets it beside awk writing the same lines.
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include "bench/headless_form.h"
+#include "modes/find_multiples.h"
+
+int main(int argc, char** argv)
+{
+    tavrel::bench::HeadlessForm f;
+    f.vars.MaxMultiples = argc > 1 ? std::atoi(argv[1]) : 1'000'000;
+    f.input.setText(argc > 2 ? argv[2] : "7");
+
+    const auto start = std::chrono::steady_clock::now();
+    tavrel::FindMultiples(f.form);
+    const auto end = std::chrono::steady_clock::now();
+
+    if (f.list.count() != static_cast<std::size_t>(f.vars.MaxMultiples)) {
+        std::fprintf(stderr, "expected %d lines, got %zu\n", f.vars.MaxMultiples, f.list.count());
+        return 1;
+    }
+    std::printf("%.2f\n", std::chrono::duration<double, std::milli>(end - start).count());
+    return 0;
+}
