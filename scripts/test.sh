@@ -17,5 +17,14 @@ run_suite() {
   ctest --test-dir "$dir" --output-on-failure
 }
 
+# --- print queue for cups_print_test: begin ---
+# A CUPS queue that writes PDFs becomes the default printer while the tests
+# run. As root (CI) the test must find it; elsewhere it skips.
+cups_out=$(mktemp -d)
+trap 'tests/print/cups-queue.sh stop "$cups_out"; rm -rf "$cups_out"' EXIT
+eval "$(tests/print/cups-queue.sh start "$cups_out")"
+if [ "$(id -u)" -eq 0 ]; then export TAVREL_REQUIRE_CUPS=1; fi
+# --- print queue for cups_print_test: end ---
+
 run_suite build
 run_suite build-sanitize -DTAVREL_SANITIZE=ON
