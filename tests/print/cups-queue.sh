@@ -41,7 +41,8 @@ start() {
     fi
     mkdir -p "$dir"
     chmod 0777 "$dir"   # cups-pdf writes as the job's user
-    : >"$state"
+    # A second start keeps the record that cupsd is ours to stop.
+    if grep -qs started-cupsd "$state"; then echo started-cupsd >"$state"; else : >"$state"; fi
     if ! running; then
         /usr/sbin/cupsd || { log "cupsd did not start"; return 0; }
         echo started-cupsd >>"$state"
