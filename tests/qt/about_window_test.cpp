@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "qt/support/test_main.h"
+
 #include "about/about_load.h"
 #include "about/help_text.h"
 #include "about/qt/about_window.h"
@@ -360,5 +362,5 @@ void AboutWindowTest::f1OpensHelp()
     QCOMPARE(main_->aboutWindow()->windowTitle(), QStringLiteral("About Tavrel"));
 }
 
-QTEST_MAIN(AboutWindowTest)
+TAVREL_TEST_MAIN(AboutWindowTest)
 #include "about_window_test.moc"

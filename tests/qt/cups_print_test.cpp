@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QtTest>
 
+#include "qt/support/test_main.h"
+
 #include "app/qt/main_window.h"
 #include "qt/support/dialog_watch.h"
 #include "qt/support/pdf_text.h"
@@ -83,5 +85,5 @@ void CupsPrintTest::printFromTheMenuBar()
     QFile::remove(pdf);
 }
 
-QTEST_MAIN(CupsPrintTest)
+TAVREL_TEST_MAIN(CupsPrintTest)
 #include "cups_print_test.moc"

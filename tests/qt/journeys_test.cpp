@@ -2,6 +2,11 @@
 // widgets, real message and input boxes answered by pressing their buttons or
 // typing into them. Any dialog a journey did not expect fails it.
 #include <QAccessible>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QTemporaryDir>
 #include <QAction>
 #include <QLineEdit>
 #include <QListView>
@@ -14,6 +19,7 @@
 #include "qt/support/test_main.h"
 
 #include "app/qt/main_window.h"
+#include "platform/qt/qt_printer.h"
 #include "qt/support/dialog_watch.h"
 
 using namespace tavrel;
@@ -69,9 +75,17 @@ public:
 
 class JourneysTest : public QObject {
     Q_OBJECT
+public slots:
+    void recordUrl(const QUrl& url) { urls << url.toString(); }
+
+public:
+    QStringList urls;
+
 private slots:
     void gcdCollectionDeleteAndErrorReport();
     void settingsShapeTheMultiples();
+    void squareRootCopyHelpAndExit();
+    void millionLinesDeleteSavePrint();
     void switchingModesWithAnErrorReportInTheList();
     void everyCommandHasAKey_data();
     void everyCommandHasAKey();
@@ -143,6 +157,16 @@ void JourneysTest::settingsShapeTheMultiples()
     QCOMPARE(j.lines(), (QStringList{"9 x 7 = 63", "12 x 7 = 84"}));
     QCOMPARE(j.text1->text(), QStringLiteral("7"));
 
+    QTemporaryDir dir;
+    QString saved;
+    j.watch.saveAs(dir.path(), "multiples.txt");
+    j.watch.pressButton("OK", &saved);
+    j.key(Qt::Key_S, Qt::AltModifier);
+    QCOMPARE(saved, QStringLiteral("File saved."));
+    QFile file(dir.filePath("multiples.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("9 x 7 = 63\r\n12 x 7 = 84\r\n"));
+
     j.watch.pressButton("No");  // clears the range
     QString notice;
     j.watch.pressButton("OK", &notice);
@@ -151,6 +175,114 @@ void JourneysTest::settingsShapeTheMultiples()
     j.ok();
     QCOMPARE(j.lines().size(), 20);
     QCOMPARE(j.lines().last(), QStringLiteral("60 x 7 = 420"));
+    QVERIFY(j.clean());
+}
+
+void JourneysTest::squareRootCopyHelpAndExit()
+{
+    QTemporaryDir workDir;
+    urls.clear();
+    QDesktopServices::setUrlHandler("https", this, "recordUrl");
+    Journey j;
+    j.w.vars().WorkDir = (workDir.path() + "/").toStdString();
+    j.watch.pressButton("Yes");
+    j.watch.pressButton("Yes");
+    j.key(Qt::Key_F6);
+    j.enter("567");
+    QCOMPARE(j.lines(), (QStringList{"Square root of 567 is:", "9 x Square root of 7"}));
+    j.select(1);
+    j.key(Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("9 x Square root of 7"));
+
+    j.key(Qt::Key_F1);
+    QWidget* about = j.w.aboutWindow();
+    QVERIFY(about);
+    QTRY_VERIFY(about->isVisible());
+    QCOMPARE(about->windowTitle(), QStringLiteral("About Tavrel"));
+    QVERIFY(QDir(workDir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).isEmpty());
+    QCOMPARE(j.w.x(), j.w.screen()->availableGeometry().x());
+    QTest::mouseClick(about->findChild<QPushButton*>("cmd_Help"), Qt::LeftButton);
+    QCOMPARE(urls, QStringList{"https://quillo.example/help/tavrel/"});
+    // The main window keeps working while the about window is open.
+    j.enter("72");
+    QCOMPARE(j.lines().last(), QStringLiteral("6 x Square root of 2"));
+
+    j.key(Qt::Key_T, Qt::ControlModifier);
+    QTRY_VERIFY(!j.w.isVisible());
+    QVERIFY(!about->isVisible());
+    QDesktopServices::unsetUrlHandler("https");
+    QVERIFY(j.clean());
+}
+
+// A million lines through every command that handles the whole list.
+void JourneysTest::millionLinesDeleteSavePrint()
+{
+    Journey j;
+    j.watch.pressButton("Yes");
+    j.watch.pressButton("No");
+    j.key(Qt::Key_F3);
+    j.w.vars().MaxMultiples = 1000000;
+    j.enter("7");
+    QCOMPARE(j.list2->model()->rowCount(), 1000000);
+    QCOMPARE(j.list2->model()->index(999999, 0).data().toString(), QStringLiteral("1000000 x 7 = 7000000"));
+
+    j.select(500000);
+    j.watch.pressButton("Yes");
+    j.key(Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(j.list2->model()->rowCount(), 999999);
+    QCOMPARE(j.list2->model()->index(500000, 0).data().toString(), QStringLiteral("500002 x 7 = 3500014"));
+
+    QTemporaryDir dir;
+    j.watch.saveAs(dir.path(), "million.txt");
+    j.watch.pressButton("OK");
+    j.key(Qt::Key_S, Qt::AltModifier);
+    QFile file(dir.filePath("million.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QCOMPARE(bytes.count("\r\n"), 999999);
+    QVERIFY(bytes.startsWith("1 x 7 = 7\r\n2 x 7 = 14\r\n"));
+    QVERIFY(bytes.endsWith("999999 x 7 = 6999993\r\n1000000 x 7 = 7000000\r\n"));
+    QVERIFY(!bytes.contains("500001 x 7"));
+
+    // Print to a PDF, cancelling the progress dialog half-way.
+    const QString pdf = dir.filePath("million.pdf");
+    QtPrinter printer(&j.w);
+    printer.setPdfOutput(pdf);
+    printer.setProgress(1000, 0);
+    j.w.setPrinter(&printer);
+    j.watch.pressButton("Yes");  // Ready to print?
+    j.watch.expect([](QWidget* w) {
+        auto* progress = qobject_cast<QProgressDialog*>(w);
+        QVERIFY(progress);
+        auto* poll = new QTimer(progress);
+        QObject::connect(poll, &QTimer::timeout, progress, [progress] {
+            if (progress->value() >= progress->maximum() / 2)
+                progress->cancel();
+        });
+        poll->start(5);
+    });
+    QString cancelled;
+    j.watch.pressButton("OK", &cancelled);
+    j.w.findChild<QAction*>("mnuPrint")->trigger();
+    QVERIFY2(cancelled.startsWith("Printing was cancelled."), qPrintable(cancelled));
+
+    QProcess text;
+    text.start("pdftotext", {"-layout", pdf, "-"});
+    QVERIFY(text.waitForFinished(120000));
+    const QList<QByteArray> printed = text.readAllStandardOutput().split('\n');
+    // Lines from the start, in order, none twice, stopping at a page break
+    // somewhere past the middle.
+    qint64 expected = 1;
+    for (QByteArray line : printed) {
+        line = line.trimmed().replace('\f', "");
+        if (line.isEmpty())
+            continue;
+        if (expected == 500001)
+            ++expected;  // the deleted line
+        QCOMPARE(line, QByteArray::number(expected) + " x 7 = " + QByteArray::number(expected * 7));
+        ++expected;
+    }
+    QVERIFY2(expected > 400000 && expected < 1000001, qPrintable(QString::number(expected)));
     QVERIFY(j.clean());
 }
 

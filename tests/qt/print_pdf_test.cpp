@@ -3,6 +3,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "qt/support/test_main.h"
+
 #include "commands/print_list.h"
 #include "platform/qt/qt_printer.h"
 #include "qt/support/dialog_watch.h"
@@ -193,5 +195,5 @@ void PrintPdfTest::noDefaultPrinterIsReported()
     QCOMPARE(f.dialogs.calls[1].title, std::string("Print"));
 }
 
-QTEST_MAIN(PrintPdfTest)
+TAVREL_TEST_MAIN(PrintPdfTest)
 #include "print_pdf_test.moc"

@@ -1,8 +1,9 @@
 #include <QAction>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include "qt/support/test_main.h"
 
 #include "app/qt/main_window.h"
 #include "platform/qt/qt_save_dialog.h"
@@ -23,29 +24,14 @@ struct Seen {
 
 const SaveDialogSettings kSettings{{{"Text Files", "*.txt"}, {"All Files", "*.*"}}, 0};
 
-// Answers the next file dialog: types `name` (relative to `folder` when
-// given) and saves, or cancels when `name` is null.
 void answerFileDialog(DialogWatch& watch, const QString& folder, const QString& name, Seen* seen)
 {
-    watch.expect([=](QWidget* w) {
-        auto* dialog = qobject_cast<QFileDialog*>(w);
-        if (!dialog) {
-            w->close();
-            return;
-        }
+    watch.saveAs(folder, name, [seen](QFileDialog* dialog) {
         seen->filters = dialog->nameFilters();
         seen->selectedFilter = dialog->selectedNameFilter();
         seen->defaultSuffix = dialog->defaultSuffix();
         seen->confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
         seen->offered = dialog->selectedFiles().value(0);
-        if (name.isNull()) {
-            dialog->reject();
-            return;
-        }
-        if (!folder.isEmpty())
-            dialog->setDirectory(folder);
-        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
-        static_cast<QDialog*>(dialog)->accept();  // runs QFileDialog's own checks
     });
 }
 
@@ -153,5 +139,5 @@ void SaveDialogTest::saveFromTheMenuBar()
     QCOMPARE(readAll(path), QByteArray("1 x 6\r\n2 x 3\r\n"));
 }
 
-QTEST_MAIN(SaveDialogTest)
+TAVREL_TEST_MAIN(SaveDialogTest)
 #include "save_dialog_test.moc"

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -58,7 +59,7 @@ DialogWatch::~DialogWatch() { --alive_; }
 void DialogWatch::poll()
 {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible())
+    if (!modal || !modal->isVisible() || handled_.contains(modal))
         return;
     if (handlers_.empty()) {
         unexpected_ << modal->windowTitle();
@@ -67,6 +68,8 @@ void DialogWatch::poll()
     }
     Handler handler = std::move(handlers_.front());
     handlers_.erase(handlers_.begin());
+    handled_.removeAll(nullptr);
+    handled_ << modal;
     handler(modal);
 }
 
@@ -110,6 +113,27 @@ void DialogWatch::typeText(const QString& text, bool cancel, QString* seenDefaul
         if (edit)
             edit->setText(text);
         dialog->accept();
+    });
+}
+
+void DialogWatch::saveAs(const QString& folder, const QString& name, std::function<void(QFileDialog*)> inspect)
+{
+    expect([=](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        if (!dialog) {
+            closeUnexpected(w);
+            return;
+        }
+        if (inspect)
+            inspect(dialog);
+        if (name.isNull()) {
+            dialog->reject();
+            return;
+        }
+        if (!folder.isEmpty())
+            dialog->setDirectory(folder);
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
+        static_cast<QDialog*>(dialog)->accept();  // runs QFileDialog's own checks
     });
 }
 

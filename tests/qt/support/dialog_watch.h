@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <functional>
 #include <vector>
 
+class QFileDialog;
 class QWidget;
 
 namespace tavrel::testing {
@@ -26,6 +29,11 @@ public:
     // Types into an input dialog and presses OK, or Cancel when `cancel`.
     void typeText(const QString& text, bool cancel = false, QString* seenDefault = nullptr);
 
+    // Answers a file dialog: types `name` in `folder` (when not empty) and
+    // saves, or cancels when `name` is null. `inspect` sees it first.
+    void saveAs(const QString& folder, const QString& name,
+                std::function<void(QFileDialog*)> inspect = {});
+
     bool allHandled() const { return handlers_.empty(); }
     const QStringList& unexpected() const { return unexpected_; }
 
@@ -36,6 +44,9 @@ private:
     static int alive_;
     friend class UnexpectedDialogGuard;
     std::vector<Handler> handlers_;
+    // A dialog that stays open after its handler ran (a progress dialog, say)
+    // is not handed to the next handler.
+    QList<QPointer<QWidget>> handled_;
     QStringList unexpected_;
 };
 
