@@ -251,9 +251,7 @@ void JourneysTest::millionLinesDeleteSavePrint()
     printer.setProgress(1000, 0);
     j.w.setPrinter(&printer);
     j.watch.pressButton("Yes");  // Ready to print?
-    j.watch.expect([](QWidget* w) {
-        auto* progress = qobject_cast<QProgressDialog*>(w);
-        QVERIFY(progress);
+    j.watch.expectProgress([](QProgressDialog* progress) {
         auto* poll = new QTimer(progress);
         QObject::connect(poll, &QTimer::timeout, progress, [progress] {
             if (progress->value() >= progress->maximum() / 2)

@@ -144,11 +144,9 @@ void PrintPdfTest::cancelStopsAtAPageBreak()
     printer.setProgress(0, 0);
     tavrel::testing::DialogWatch watch;
     bool sawProgress = false;
-    watch.expect([&](QWidget* w) {
-        auto* progress = qobject_cast<QProgressDialog*>(w);
-        sawProgress = progress != nullptr;
-        if (progress)
-            progress->cancel();
+    watch.expectProgress([&](QProgressDialog* progress) {
+        sawProgress = true;
+        progress->cancel();
     });
 
     mnuPrint_Click(f.form, printer);

@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QtTest>
 
@@ -42,7 +43,7 @@ void UnexpectedDialogGuard::poll()
     if (DialogWatch::alive_ > 0)
         return;
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal && modal->isVisible())
+    if (modal && modal->isVisible() && !qobject_cast<QProgressDialog*>(modal))
         closeUnexpected(modal);
 }
 
@@ -61,12 +62,15 @@ void DialogWatch::poll()
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible() || handled_.contains(modal))
         return;
-    if (handlers_.empty()) {
+    const bool progress = qobject_cast<QProgressDialog*>(modal) != nullptr;
+    if (progress && (handlers_.empty() || !handlers_.front().progress))
+        return;
+    if (handlers_.empty() || handlers_.front().progress != progress) {
         unexpected_ << modal->windowTitle();
         closeUnexpected(modal);
         return;
     }
-    Handler handler = std::move(handlers_.front());
+    Handler handler = std::move(handlers_.front().handler);
     handlers_.erase(handlers_.begin());
     handled_.removeAll(nullptr);
     handled_ << modal;
@@ -114,6 +118,11 @@ void DialogWatch::typeText(const QString& text, bool cancel, QString* seenDefaul
             edit->setText(text);
         dialog->accept();
     });
+}
+
+void DialogWatch::expectProgress(std::function<void(QProgressDialog*)> handler)
+{
+    handlers_.push_back({[handler](QWidget* w) { handler(static_cast<QProgressDialog*>(w)); }, true});
 }
 
 void DialogWatch::saveAs(const QString& folder, const QString& name, std::function<void(QFileDialog*)> inspect)

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QFileDialog;
+class QProgressDialog;
 class QWidget;
 
 namespace tavrel::testing {
@@ -23,7 +24,10 @@ public:
     DialogWatch();
     ~DialogWatch() override;
 
-    void expect(Handler handler) { handlers_.push_back(std::move(handler)); }
+    void expect(Handler handler) { handlers_.push_back({std::move(handler), false}); }
+    // A progress dialog blocks nothing and is let be, unless a test asks for
+    // it here; it then goes to this handler, never to one meant for a question.
+    void expectProgress(std::function<void(QProgressDialog*)> handler);
     // Presses the message box button whose text (without '&') is `button`.
     void pressButton(const QString& button, QString* seenText = nullptr, QString* seenTitle = nullptr);
     // Types into an input dialog and presses OK, or Cancel when `cancel`.
@@ -43,7 +47,11 @@ private:
     QTimer timer_;
     static int alive_;
     friend class UnexpectedDialogGuard;
-    std::vector<Handler> handlers_;
+    struct Expected {
+        Handler handler;
+        bool progress;
+    };
+    std::vector<Expected> handlers_;
     // A dialog that stays open after its handler ran (a progress dialog, say)
     // is not handed to the next handler.
     QList<QPointer<QWidget>> handled_;
