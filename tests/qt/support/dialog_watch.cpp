@@ -59,6 +59,9 @@ DialogWatch::~DialogWatch() { --alive_; }
 
 void DialogWatch::poll()
 {
+    // A dialog that was closed may be shown again later (the save dialog is
+    // reused): it then counts as new.
+    handled_.removeIf([](const QPointer<QWidget>& w) { return !w || !w->isVisible(); });
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible() || handled_.contains(modal))
         return;
@@ -72,9 +75,10 @@ void DialogWatch::poll()
     }
     Handler handler = std::move(handlers_.front().handler);
     handlers_.erase(handlers_.begin());
-    handled_.removeAll(nullptr);
-    handled_ << modal;
+    QPointer<QWidget> shown(modal);
     handler(modal);
+    if (shown && shown->isVisible())
+        handled_ << shown;
 }
 
 void DialogWatch::pressButton(const QString& button, QString* seenText, QString* seenTitle)
