@@ -10,6 +10,7 @@
 #include "about/help_file.h"
 #include "about/online_help.h"
 #include "about/qt/icons.h"
+#include "app/qt/named_widget.h"
 #include "app/qt/twips.h"
 
 namespace tavrel {
@@ -30,14 +31,6 @@ QFont sansFont(qreal points, bool bold)
 QString fromStd(const std::string& text)
 {
     return QString::fromStdString(text);
-}
-
-template <class W>
-W* named(W* widget, const char* name, const QString& accessibleName)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setAccessibleName(accessibleName);
-    return widget;
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "about/qt/icons.h"
 #include "app/input_dispatch.h"
 #include "app/modes_table.h"
+#include "app/qt/named_widget.h"
 #include "app/qt/mode_label.h"
 #include "app/qt/results_list_model.h"
 #include "app/qt/twips.h"
@@ -40,14 +41,6 @@ QFont listFont()
     font.setPointSizeF(9.75);
     font.setBold(true);
     return font;
-}
-
-template <class W>
-W* named(W* widget, const char* name, const QString& accessibleName)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setAccessibleName(accessibleName);
-    return widget;
 }
 
 }  // namespace
