@@ -359,7 +359,7 @@ void JourneysTest::accessKeysOpenTheMenus()
     QApplication::activePopupWidget()->close();
 }
 
-// Screen readers find every control by a name: walk the whole tree.
+// Screen readers find every control by a name: walk both windows' trees.
 void JourneysTest::accessibilityTreeHasNoUnnamedControl()
 {
     Journey j;
@@ -381,6 +381,12 @@ void JourneysTest::accessibilityTreeHasNoUnnamedControl()
             walk(node->child(i), depth + 1);
     };
     walk(QAccessible::queryAccessibleInterface(&j.w), 0);
+
+    QTemporaryDir workDir;
+    j.w.vars().WorkDir = (workDir.path() + "/").toStdString();
+    j.key(Qt::Key_F1);
+    QTRY_VERIFY(j.w.aboutWindow() && j.w.aboutWindow()->isVisible());
+    walk(QAccessible::queryAccessibleInterface(j.w.aboutWindow()), 0);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
 }
 
