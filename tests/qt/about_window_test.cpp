@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "qt/support/file_bytes.h"
 #include "qt/support/test_main.h"
 
 #include "about/about_load.h"
@@ -21,6 +22,7 @@
 #include "app/qt/twips.h"
 
 using namespace tavrel;
+using tavrel::testing::readAll;
 
 namespace {
 
@@ -47,12 +49,6 @@ QString expectedViewerText()
     QString text = QString::fromLatin1(helpText().c_str());
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return text;
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "qt/support/file_bytes.h"
 #include "qt/support/test_main.h"
 
 #include "app/qt/main_window.h"
@@ -10,6 +11,7 @@
 #include "qt/support/dialog_watch.h"
 
 using namespace tavrel;
+using tavrel::testing::readAll;
 using tavrel::testing::DialogWatch;
 
 namespace {
@@ -33,12 +35,6 @@ void answerFileDialog(DialogWatch& watch, const QString& folder, const QString& 
         seen->confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
         seen->offered = dialog->selectedFiles().value(0);
     });
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
 }  // namespace

@@ -10,16 +10,12 @@
 #include <unistd.h>
 
 #include "platform/qt/qt_file_store.h"
+#include "qt/support/file_bytes.h"
 
 using namespace tavrel;
+using tavrel::testing::readAll;
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
