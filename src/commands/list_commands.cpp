@@ -4,10 +4,9 @@
 
 namespace tavrel {
 
-void mnuCopy_Click(const ResultsList& list, InputBox& Text2, Clipboard& clipboard)
+void mnuCopy_Click(const ResultsList& list, Clipboard& clipboard)
 {
     const std::string text(list.selectedLine());
-    Text2.setText(text);
     if (!text.empty())
         clipboard.setText(text);
 }

@@ -5,9 +5,9 @@
 
 namespace tavrel {
 
-// Copy selected entry: the selected line goes through the hidden box
-// `Text2` to the clipboard. Nothing selected leaves the clipboard alone.
-void mnuCopy_Click(const ResultsList& list, InputBox& Text2, Clipboard& clipboard);
+// Copy selected entry: the selected line goes to the clipboard. Nothing
+// selected leaves the clipboard alone.
+void mnuCopy_Click(const ResultsList& list, Clipboard& clipboard);
 
 // Delete selected entry, after a Yes. With no line selected it asks nothing.
 void mnuDel_Click(Form& form);

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QListView>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -91,7 +92,7 @@ private slots:
     void everyCommandHasAKey();
     void accessKeysOpenTheMenus_data();
     void accessKeysOpenTheMenus();
-    void accessibilityTreeHasNoUnnamedControl();
+    void accessibilityTreeNamesWhatIsShown();
 };
 
 void JourneysTest::gcdCollectionDeleteAndErrorReport()
@@ -359,35 +360,61 @@ void JourneysTest::accessKeysOpenTheMenus()
     QApplication::activePopupWidget()->close();
 }
 
-// Screen readers find every control by a name: walk both windows' trees.
-void JourneysTest::accessibilityTreeHasNoUnnamedControl()
+// What a screen reader hears in both windows: every control has a name, a
+// label's name is the text it shows, a button's holds its caption, and no
+// control that cannot be seen is offered.
+void JourneysTest::accessibilityTreeNamesWhatIsShown()
 {
     Journey j;
     j.enter("12");
-    QStringList unnamed;
+    QStringList faults;
+    QStringList labels;
     std::function<void(QAccessibleInterface*, int)> walk = [&](QAccessibleInterface* node, int depth) {
         if (!node || depth > 12)
             return;
         const QAccessible::Role role = node->role();
+        const QString name = node->text(QAccessible::Name);
+        QObject* object = node->object();
+        const QString id = QStringLiteral("%1 (role %2)").arg(object ? object->objectName() : "?").arg(role);
         const bool control = role == QAccessible::EditableText || role == QAccessible::PushButton ||
                              role == QAccessible::List || role == QAccessible::StaticText ||
                              role == QAccessible::MenuItem || role == QAccessible::ListItem ||
                              role == QAccessible::MenuBar;
-        if (control && node->text(QAccessible::Name).isEmpty())
-            unnamed << QStringLiteral("%1 (role %2)").arg(node->object() ? node->object()->objectName() : "?").arg(role);
+        if (control && name.isEmpty())
+            faults << id + " has no name";
+        // Closed menus and spare scroll bars are hidden as Qt always hides them.
+        if (auto* widget = qobject_cast<QWidget*>(object);
+            control && widget && widget->visibleRegion().isEmpty())
+            faults << id + " cannot be seen";
+        if (auto* label = qobject_cast<QLabel*>(object); label && !label->text().isEmpty()) {
+            labels << name;
+            if (name != label->text())
+                faults << id + " is named " + name + ", shows " + label->text();
+        }
+        if (auto* button = qobject_cast<QAbstractButton*>(object))
+            if (!name.contains(QString(button->text()).remove(QLatin1Char('&'))))
+                faults << id + " is named " + name + ", shows " + button->text();
         if (role == QAccessible::ScrollBar)
             return;
         for (int i = 0; i < node->childCount(); ++i)
             walk(node->child(i), depth + 1);
     };
     walk(QAccessible::queryAccessibleInterface(&j.w), 0);
+    j.watch.pressButton("Yes");
+    j.watch.pressButton("No");
+    j.key(Qt::Key_F6);
+    walk(QAccessible::queryAccessibleInterface(&j.w), 0);
+    QCOMPARE(labels, (QStringList{"Find Factors", "Square Roots"}));
 
     QTemporaryDir workDir;
     j.w.vars().WorkDir = (workDir.path() + "/").toStdString();
     j.key(Qt::Key_F1);
     QTRY_VERIFY(j.w.aboutWindow() && j.w.aboutWindow()->isVisible());
     walk(QAccessible::queryAccessibleInterface(j.w.aboutWindow()), 0);
-    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+    QVERIFY(labels.contains("Version: 6.2"));
+    QVERIFY(labels.contains("Release Date: 20th December 2002"));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+    QVERIFY(j.clean());
 }
 
 TAVREL_TEST_MAIN(JourneysTest)

@@ -76,6 +76,8 @@ private slots:
     void sizingKeepsWidthAndMinimumHeight();
     void copyPutsTheLineOnTheClipboard();
     void deleteRemovesTheSelectedLine();
+    void copyAndDeleteActOnTheHighlightedLineOnly_data();
+    void copyAndDeleteActOnTheHighlightedLineOnly();
     void minimizeAndExit();
 };
 
@@ -99,8 +101,11 @@ void MainWindowTest::startsWithDesignedState()
     auto* ok = s.w.findChild<QPushButton*>("cmdOK");
     QCOMPARE(ok->text(), QStringLiteral("&OK"));
     QVERIFY(!ok->isDefault());
-    // Tab order: input, list, OK, hidden copy box.
-    QCOMPARE(s.text1->nextInFocusChain(), static_cast<QWidget*>(s.list2));
+    // Tab cycles through what can be seen: input, list, OK, input again.
+    for (QWidget* next : {static_cast<QWidget*>(s.list2), static_cast<QWidget*>(ok), static_cast<QWidget*>(s.text1)}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), next);
+    }
 }
 
 void MainWindowTest::menuTree_data()
@@ -150,7 +155,7 @@ void MainWindowTest::menuTree()
 void MainWindowTest::everyControlHasAnAccessibleName()
 {
     Shown s;
-    for (const char* name : {"Label1", "Text1", "cmdOK", "List2", "Text2"}) {
+    for (const char* name : {"Label1", "Text1", "cmdOK", "List2"}) {
         auto* widget = s.w.findChild<QWidget*>(name);
         QVERIFY2(widget, name);
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
@@ -323,7 +328,6 @@ void MainWindowTest::copyPutsTheLineOnTheClipboard()
     s.list2->setCurrentIndex(s.list2->model()->index(1, 0));
     s.key(Qt::Key_E, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("2 x 6"));
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(s.w.findChild<QLineEdit*>("Text2")));
     QCOMPARE(s.w.list().count(), 9u);
 }
 
@@ -344,6 +348,46 @@ void MainWindowTest::deleteRemovesTheSelectedLine()
     s.key(Qt::Key_D, Qt::ControlModifier);
     QCOMPARE(s.list2->model()->rowCount(), 8);
     QVERIFY(watch.unexpected().isEmpty());
+}
+
+void MainWindowTest::copyAndDeleteActOnTheHighlightedLineOnly_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("entry");  // empty: no line is highlighted
+    QTest::newRow("tab into the list") << "tab" << "";
+    QTest::newRow("arrow key") << "down" << "2 x 6";
+    QTest::newRow("mouse click") << "click" << "3 x 4";
+    QTest::newRow("ctrl+click takes it off") << "ctrl+click" << "";
+}
+
+void MainWindowTest::copyAndDeleteActOnTheHighlightedLineOnly()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, entry);
+    Shown s;
+    s.enter("12");
+    QTest::keyClick(s.text1, Qt::Key_Tab);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(s.list2));
+    const QPoint thirdLine = s.list2->visualRect(s.list2->model()->index(2, 0)).center();
+    if (how == "down")
+        QTest::keyClick(s.list2, Qt::Key_Down);
+    if (how == "click" || how == "ctrl+click")
+        QTest::mouseClick(s.list2->viewport(), Qt::LeftButton, {}, thirdLine);
+    if (how == "ctrl+click")
+        QTest::mouseClick(s.list2->viewport(), Qt::LeftButton, Qt::ControlModifier, thirdLine);
+
+    QGuiApplication::clipboard()->setText("untouched");
+    DialogWatch watch;
+    QString prompt;
+    if (!entry.isEmpty())
+        watch.pressButton("No", &prompt);
+    QTest::keyClick(s.list2, Qt::Key_E, Qt::ControlModifier);
+    QTest::keyClick(s.list2, Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), entry.isEmpty() ? QStringLiteral("untouched") : entry);
+    QCOMPARE(prompt, entry.isEmpty() ? QString() : "Confirm delete the following entry?\n" + entry);
+    QVERIFY(watch.allHandled());
+    QVERIFY(watch.unexpected().isEmpty());
+    QCOMPARE(s.w.list().count(), 9u);
 }
 
 void MainWindowTest::minimizeAndExit()

@@ -75,7 +75,8 @@ private slots:
     void badTargetsFailAndWriteNothing();
     void symbolicLinkWritesItsTarget();
     void keepsTheOldFilesPermissions();
-    void readOnlyFileIsAFailure();
+    void asAnOrdinaryUser_data();
+    void asAnOrdinaryUser();
     void fullDiskKeepsTheOldFile_data();
     void fullDiskKeepsTheOldFile();
     void fullTmpfsKeepsTheOldFile_data();
@@ -155,27 +156,45 @@ void SaveFileTest::keepsTheOldFilesPermissions()
     QCOMPARE(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser), mode);
 }
 
-void SaveFileTest::readOnlyFileIsAFailure()
+void SaveFileTest::asAnOrdinaryUser_data()
 {
-    // Root may write any file; the check then runs as an ordinary user.
+    QTest::addColumn<bool>("fileWritable");
+    QTest::addColumn<bool>("folderWritable");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("read-only file, writable folder") << false << true << false;
+    // No temporary file can go beside it: the file is written in place.
+    QTest::newRow("writable file, read-only folder") << true << false << true;
+}
+
+void SaveFileTest::asAnOrdinaryUser()
+{
+    QFETCH(bool, fileWritable);
+    QFETCH(bool, folderWritable);
+    QFETCH(bool, saved);
+    // Root may write anything; the save then runs as an ordinary user.
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("list.txt"));
-    writeFile(path, "old");
-    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    writeFile(path, "old contents, longer than the new");
+    const auto readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    QVERIFY(QFile::setPermissions(path, fileWritable ? readable | QFile::WriteOwner : readable));
     const uid_t nobody = 65534;
-    if (geteuid() == 0) {
-        QVERIFY(chown(dir.path().toLocal8Bit().constData(), nobody, nobody) == 0);
+    if (geteuid() == 0)
         QVERIFY(chown(path.toLocal8Bit().constData(), nobody, nobody) == 0);
-    }
-    const bool saved = inChild(
+    if (geteuid() == 0 && folderWritable)
+        QVERIFY(chown(dir.path().toLocal8Bit().constData(), nobody, nobody) == 0);
+    if (!folderWritable)
+        QVERIFY(QFile::setPermissions(dir.path(), readable | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther));
+    const std::string bytes = listBytes(3000);
+    const bool result = inChild(
         [&] {
             if (geteuid() == 0 && (setgid(nobody) != 0 || setuid(nobody) != 0))
                 _exit(2);
         },
-        [&] { return store(path, "new\r\n"); });
-    QVERIFY(!saved);
-    QCOMPARE(readAll(path), QByteArray("old"));
+        [&] { return store(path, bytes, 1000); });
+    QCOMPARE(result, saved);
+    QCOMPARE(readAll(path), saved ? QByteArray::fromStdString(bytes) : QByteArray("old contents, longer than the new"));
     QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("list.txt")});
+    QVERIFY(QFile::setPermissions(dir.path(), readable | QFile::WriteOwner | QFile::ExeOwner));
 }
 
 void SaveFileTest::fullDiskKeepsTheOldFile_data()

@@ -63,19 +63,19 @@ void frmAbout::buildControls()
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setPixmap(infoSignIcon().pixmap(QSize(32, 32)));
 
-    lblAbout = named(new QLabel(this), "lblAbout", tr("Program name"));
+    lblAbout = named(new QLabel(this), "lblAbout");
     lblAbout->setGeometry(twipsRect(this, 720, 120, 5775, 375));
     lblAbout->setFont(sansFont(12, true));
 
-    lblVersion = named(new QLabel(this), "lblVersion", tr("Version"));
+    lblVersion = named(new QLabel(this), "lblVersion");
     lblVersion->setGeometry(twipsRect(this, 120, 720, 3375, 255));
     lblVersion->setFont(sansFont(9.75, true));
 
-    lblCreator = named(new QLabel(QStringLiteral("Created by: quillo"), this), "lblCreator", tr("Creator"));
+    lblCreator = named(new QLabel(QStringLiteral("Created by: quillo"), this), "lblCreator");
     lblCreator->setGeometry(twipsRect(this, 120, 960, 3375, 255));
     lblCreator->setFont(sansFont(9.75, true));
 
-    lbldate = named(new QLabel(this), "lbldate", tr("Release date"));
+    lbldate = named(new QLabel(this), "lbldate");
     lbldate->setGeometry(twipsRect(this, 120, 1200, 4815, 255));
     lbldate->setFont(sansFont(9.75, true));
 
@@ -86,7 +86,7 @@ void frmAbout::buildControls()
     cmd_quillo->setToolTip(QStringLiteral("Click here to go to quillo website!"));
     connect(cmd_quillo, &QPushButton::clicked, this, &frmAbout::cmd_quillo_Click);
 
-    cmd_Help = named(new QPushButton(QStringLiteral("Online &Help"), this), "cmd_Help", tr("Online Help"));
+    cmd_Help = named(new QPushButton(QStringLiteral("Online &Help"), this), "cmd_Help");
     cmd_Help->setGeometry(twipsRect(this, 5400, 960, 1095, 495));
     cmd_Help->setFont(sansFont(8, false));
     cmd_Help->setToolTip(QStringLiteral("Click here to go to online help!"));

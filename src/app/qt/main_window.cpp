@@ -15,6 +15,7 @@
 #include "app/input_dispatch.h"
 #include "app/modes_table.h"
 #include "app/qt/named_widget.h"
+#include "app/qt/menu_shortcuts_first.h"
 #include "app/qt/mode_label.h"
 #include "app/qt/results_list_model.h"
 #include "app/qt/twips.h"
@@ -63,7 +64,6 @@ Form1::Form1(QWidget* parent)
     buildControls();
     buildMenus();
     text1Box_ = std::make_unique<LineEditInputBox>(Text1);
-    text2Box_ = std::make_unique<LineEditInputBox>(Text2);
     setDialogs(qtDialogs_.get());
     showMode(vars_.LastMode);
     Text1->setFocus();
@@ -85,7 +85,7 @@ void Form1::buildControls()
     const int clientWidth = twipsToPixels(this, kClientWidth);
     client->setFixedWidth(clientWidth);
 
-    Label1 = named(new ModeLabel(client), "Label1", tr("Mode"));
+    Label1 = named(new ModeLabel(client), "Label1");
     Label1->setGeometry(twipsRect(this, 0, 0, 1455, 255));
     Label1->setToolTip(QStringLiteral("Double-click here to generate random number"));
     connect(Label1, &ModeLabel::doubleClicked, this, &Form1::Label1_DblClick);
@@ -97,15 +97,11 @@ void Form1::buildControls()
     Text1->setMaxLength(32767 * 1024);  // no practical limit, as the box has none
     connect(Text1, &QLineEdit::returnPressed, this, &Form1::Text1_Enter);
 
-    cmdOK = named(new QPushButton(QStringLiteral("&OK"), client), "cmdOK", tr("OK"));
+    cmdOK = named(new QPushButton(QStringLiteral("&OK"), client), "cmdOK");
     cmdOK->setGeometry(twipsRect(this, 3720, 0, 735, 375));
     cmdOK->setAutoDefault(false);
     cmdOK->setDefault(false);
     connect(cmdOK, &QPushButton::clicked, this, &Form1::cmdOK_Click);
-
-    // Text2 lies under the list, out of sight: the copy command's staging box.
-    Text2 = named(new QLineEdit(client), "Text2", tr("Copied entry"));
-    Text2->setGeometry(twipsRect(this, 120, 480, 1215, 285));
 
     List2 = named(new QListView(client), "List2", tr("Results"));
     List2->setGeometry(twipsRect(this, 0, 360, 4455, 2460));
@@ -115,8 +111,13 @@ void Form1::buildControls()
     List2->setEditTriggers(QAbstractItemView::NoEditTriggers);
     model_ = new ResultsListModel(list_, this);
     List2->setModel(model_);
-    connect(List2->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { list_.setSelectedIndex(current.isValid() ? current.row() : -1); });
+    // The selected entry is the highlighted line. The view's current line is
+    // not enough: tabbing into the list makes the first line current without
+    // highlighting it, and Ctrl+click takes the highlight off a line.
+    connect(List2->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const QModelIndexList rows = List2->selectionModel()->selectedRows();
+        list_.setSelectedIndex(rows.isEmpty() ? -1 : rows.first().row());
+    });
     // A removed line leaves no line selected, rather than the view's
     // habit of moving the selection to a neighbour.
     auto unselect = [this] {
@@ -129,7 +130,9 @@ void Form1::buildControls()
 
     setTabOrder(Text1, List2);
     setTabOrder(List2, cmdOK);
-    setTabOrder(cmdOK, Text2);
+    auto* shortcutsFirst = new MenuShortcutsFirst(this);
+    for (QWidget* control : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(List2), static_cast<QWidget*>(cmdOK)})
+        shortcutsFirst->watch(control);
     Label1->setFocusPolicy(Qt::NoFocus);
 }
 
@@ -255,9 +258,7 @@ void Form1::mnuMode1_Click(int index)
 
 void Form1::mnuCopy_Click()
 {
-    tavrel::mnuCopy_Click(list_, *text2Box_, *clipboard_);
-    Text2->setFocus();
-    Text2->selectAll();
+    tavrel::mnuCopy_Click(list_, *clipboard_);
 }
 
 void Form1::mnuDel_Click() { tavrel::mnuDel_Click(*form_); }

@@ -85,7 +85,6 @@ private:
     WindowVariables vars_;
     std::unique_ptr<QtDialogs> qtDialogs_;
     std::unique_ptr<LineEditInputBox> text1Box_;
-    std::unique_ptr<LineEditInputBox> text2Box_;
     std::unique_ptr<QtClipboard> clipboard_;
     std::unique_ptr<QtSaveDialog> CommonDialog1;
     std::unique_ptr<QtFileStore> files_;
@@ -99,7 +98,6 @@ private:
     QLineEdit* Text1 = nullptr;
     QPushButton* cmdOK = nullptr;
     QListView* List2 = nullptr;
-    QLineEdit* Text2 = nullptr;
     ResultsListModel* model_ = nullptr;
     std::array<QAction*, 5> mnuMode1{};
     QPointer<QWidget> about_;
