@@ -9,8 +9,8 @@
 #include "bench/headless_form.h"
 #include "modes/find_factors.h"
 #include "modes/find_multiples.h"
-#include "modes/number_reading.h"
-#include "modes/number_text.h"
+#include "arithmetic/number_reading.h"
+#include "arithmetic/number_text.h"
 
 namespace tavrel::bench {
 namespace {
@@ -23,7 +23,7 @@ void BM_FindFactorsLargestPrime(benchmark::State& state)
     HeadlessForm f;
     for (auto _ : state) {
         f.input.setText("2147483647");
-        FindFactors(f.form);
+        findFactors(f.window);
         benchmark::DoNotOptimize(f.list.count());
     }
 }
@@ -60,10 +60,10 @@ BENCHMARK(BM_NumberToText)->Arg(0)->Arg(1);
 void BM_FindMultiplesMillion(benchmark::State& state)
 {
     HeadlessForm f;
-    f.vars.MaxMultiples = kMillion;
+    f.settings.multiples.count = kMillion;
     for (auto _ : state) {
         f.input.setText("7");
-        FindMultiples(f.form);
+        findMultiples(f.window);
         benchmark::DoNotOptimize(f.list.count());
     }
     state.SetItemsProcessed(state.iterations() * kMillion);
@@ -73,9 +73,9 @@ BENCHMARK(BM_FindMultiplesMillion)->Unit(benchmark::kMillisecond);
 
 void fillMillion(HeadlessForm& f)
 {
-    f.vars.MaxMultiples = kMillion;
+    f.settings.multiples.count = kMillion;
     f.input.setText("7");
-    FindMultiples(f.form);
+    findMultiples(f.window);
 }
 
 // Each removal shortens the list by one line; over a few thousand

@@ -16,7 +16,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/qt/main_window.h"
+#include "gui/main_window/main_window.h"
 
 namespace {
 
@@ -72,9 +72,9 @@ int main(int argc, char** argv)
     const int lines = argc > 1 ? std::atoi(argv[1]) : 1'000'000;
     QApplication app(argc, argv);
 
-    tavrel::Form1 w;
-    w.vars().LastMode = 1;
-    w.vars().MaxMultiples = lines;
+    tavrel::MainWindow w;
+    w.settings().mode = 1;
+    w.settings().multiples.count = lines;
     w.show();
     if (!QTest::qWaitForWindowExposed(&w))
         return 2;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/form.h"
+#include "state/window.h"
 
 namespace tavrel::bench {
 
@@ -10,7 +10,7 @@ namespace tavrel::bench {
 // box, the variables at their start values, and dialogs that answer OK.
 class OkDialogs : public Dialogs {
 public:
-    int messageBox(const std::string&, Buttons, Icon, const std::string&) override { return AnswerOk; }
+    Answer messageBox(const std::string&, Buttons, Icon, const std::string&) override { return Answer::Ok; }
     std::string inputBox(const std::string&, const std::string&, const std::string& defaultText) override
     {
         return defaultText;
@@ -20,9 +20,9 @@ public:
 struct HeadlessForm {
     ResultsList list;
     PlainInputBox input;
-    WindowVariables vars;
+    Settings vars;
     OkDialogs dialogs;
-    Form form{list, input, vars, dialogs};
+    Window form{list, input, vars, dialogs};
 };
 
 }  // namespace tavrel::bench

@@ -12,15 +12,15 @@
 int main(int argc, char** argv)
 {
     tavrel::bench::HeadlessForm f;
-    f.vars.MaxMultiples = argc > 1 ? std::atoi(argv[1]) : 1'000'000;
+    f.settings.multiples.count = argc > 1 ? std::atoi(argv[1]) : 1'000'000;
     f.input.setText(argc > 2 ? argv[2] : "7");
 
     const auto start = std::chrono::steady_clock::now();
-    tavrel::FindMultiples(f.form);
+    tavrel::findMultiples(f.window);
     const auto end = std::chrono::steady_clock::now();
 
-    if (f.list.count() != static_cast<std::size_t>(f.vars.MaxMultiples)) {
-        std::fprintf(stderr, "expected %d lines, got %zu\n", f.vars.MaxMultiples, f.list.count());
+    if (f.list.count() != static_cast<std::size_t>(f.settings.multiples.count)) {
+        std::fprintf(stderr, "expected %d lines, got %zu\n", f.settings.multiples.count, f.list.count());
         return 1;
     }
     std::printf("%.2f\n", std::chrono::duration<double, std::milli>(end - start).count());

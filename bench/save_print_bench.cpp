@@ -10,10 +10,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/results_list.h"
+#include "state/results_list.h"
 #include "commands/save_list.h"
-#include "platform/qt/qt_file_store.h"
-#include "platform/qt/qt_printer.h"
+#include "gui/platform/qt_file_store.h"
+#include "gui/platform/qt_printer.h"
 
 using namespace tavrel;
 

@@ -18,12 +18,12 @@
 #include <string>
 #include <vector>
 
-#include "app/form.h"
+#include "state/window.h"
 #include "app/input_dispatch.h"
-#include "app/modes_table.h"
+#include "state/mode.h"
 #include "modes/error_report.h"
-#include "modes/number_reading.h"
-#include "modes/number_text.h"
+#include "arithmetic/number_reading.h"
+#include "arithmetic/number_text.h"
 
 using namespace tavrel;
 
@@ -33,10 +33,10 @@ namespace {
 // with its default.
 class OkDialogs : public Dialogs {
 public:
-    int messageBox(const std::string&, Buttons, Icon, const std::string&) override
+    Answer messageBox(const std::string&, Buttons, Icon, const std::string&) override
     {
         ++shown;
-        return AnswerOk;
+        return Answer::Ok;
     }
     std::string inputBox(const std::string&, const std::string&, const std::string& defaultText) override
     {
@@ -72,9 +72,9 @@ struct Outcome {
     std::optional<std::string> box;
 };
 
-bool inRange(std::int64_t v, const WindowVariables& vars) { return vars.LRange <= v && v <= vars.URange; }
+bool inRange(std::int64_t v, const Settings& vars) { return settings.range.low <= v && v <= settings.range.high; }
 
-std::optional<Outcome> referenceFactors(const std::string& input, const Lines& before, const WindowVariables& vars)
+std::optional<Outcome> referenceFactors(const std::string& input, const Lines& before, const Settings& vars)
 {
     Result<double> read = readLenient(input);
     Result<std::int32_t> n32 = read ? floorToInt32(*read) : Result<std::int32_t>(read.failure());
@@ -87,7 +87,7 @@ std::optional<Outcome> referenceFactors(const std::string& input, const Lines& b
         return Outcome{errorLines(Failure::InvalidArgument), "Running..."};
     Lines lines;
     const bool ranged = vars.rangeInForce();
-    if (!ranged || (vars.LRange <= 1 && vars.URange >= 1))
+    if (!ranged || (settings.range.low <= 1 && settings.range.high >= 1))
         lines.push_back("1 x " + text(n));
     const std::string digits = text(n);
     const bool odd = (digits.back() - '0') % 2 == 1;
@@ -113,18 +113,18 @@ std::optional<Outcome> referenceFactors(const std::string& input, const Lines& b
     return Outcome{lines, digits};
 }
 
-Outcome referenceMultiples(const std::string& input, const WindowVariables& vars)
+Outcome referenceMultiples(const std::string& input, const Settings& vars)
 {
     Result<double> read = readLenient(input);
     Result<std::int32_t> a32 = read ? roundToInt32(*read) : Result<std::int32_t>(read.failure());
     if (!a32)
         return Outcome{errorLines(a32.failure()), std::nullopt};
     const std::int64_t a = *a32;
-    const std::int64_t limit = std::int64_t{vars.MaxMultiples} * vars.MRatio;
+    const std::int64_t limit = std::int64_t{settings.multiples.count} * settings.multiples.multiplier;
     if (limit > INT32_MAX)
         return Outcome{errorLines(Failure::Overflow), "Running..."};
     Lines lines;
-    for (std::int64_t k = vars.MRatio; k <= limit; k += vars.MRatio) {
+    for (std::int64_t k = settings.multiples.multiplier; k <= limit; k += settings.multiples.multiplier) {
         if (vars.rangeInForce() && !inRange(a * k, vars))
             continue;
         lines.push_back(text(k) + " x " + text(a) + " = " + text(a * k));
@@ -159,7 +159,7 @@ Outcome referenceSquareRoots(const std::string& input)
 // Find GCD/HCF keeps the list; on success the box holds the largest j of 2
 // or more that divides every line, or "No solution" when there is none. A
 // failure leaves "Running..." in the box.
-void checkGcd(const Lines& before, const Lines& after, const std::string& box, const WindowVariables& vars,
+void checkGcd(const Lines& before, const Lines& after, const std::string& box, const Settings& vars,
               int messages)
 {
     if (box == "Running...") {
@@ -212,21 +212,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider fdp(data, size);
     ResultsList list;
     PlainInputBox input;
-    WindowVariables vars;
+    Settings vars;
     OkDialogs dialogs;
-    Form form{list, input, vars, dialogs};
+    Window form{list, input, vars, dialogs};
 
     // Small runs keep executions fast; the range and overflow logic does not
     // depend on the count beyond a few lines.
-    vars.MaxMultiples = fdp.ConsumeIntegralInRange<std::int32_t>(1, 256);
-    vars.MRatio = fdp.ConsumeBool() ? fdp.ConsumeIntegralInRange<std::int32_t>(1, 1000)
+    settings.multiples.count = fdp.ConsumeIntegralInRange<std::int32_t>(1, 256);
+    settings.multiples.multiplier = fdp.ConsumeBool() ? fdp.ConsumeIntegralInRange<std::int32_t>(1, 1000)
                                     : fdp.ConsumeIntegralInRange<std::int32_t>(1, INT32_MAX);
     if (fdp.ConsumeBool()) {
-        vars.LRange = fdp.ConsumeIntegral<std::int32_t>();
-        vars.URange = fdp.ConsumeIntegral<std::int32_t>();
+        settings.range.low = fdp.ConsumeIntegral<std::int32_t>();
+        settings.range.high = fdp.ConsumeIntegral<std::int32_t>();
     }
     static constexpr int kModes[] = {ModeFactors, ModeMultiples, ModeGcdHcf, ModeSquareRoots};
-    vars.LastMode = static_cast<std::int16_t>(kModes[fdp.ConsumeIntegralInRange(0, 3)]);
+    settings.mode = static_cast<std::int16_t>(kModes[fdp.ConsumeIntegralInRange(0, 3)]);
 
     Lines mirror;
     for (int n = fdp.ConsumeIntegralInRange(0, 8); n > 0; --n) {
@@ -246,11 +246,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (enter && !before.empty() && before[0] == kErrorMarker)
                 before.clear();
             if (enter)
-                Text1_Enter(form);
+                pressEnter(form);
             else
-                cmdOK_Click(form);
+                pressOk(form);
             const Lines after = linesOf(list);
-            switch (vars.LastMode) {
+            switch (settings.mode) {
             case ModeFactors:
                 expectOutcome(*referenceFactors(typed, before, vars), after, typed, input.text(), "Find Factors");
                 break;
@@ -275,7 +275,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             mirror = after;
         } else if (action == 3) {
-            vars.LastMode = static_cast<std::int16_t>(kModes[fdp.ConsumeIntegralInRange(0, 3)]);
+            settings.mode = static_cast<std::int16_t>(kModes[fdp.ConsumeIntegralInRange(0, 3)]);
         } else if (action == 4) {
             const auto index = fdp.ConsumeIntegralInRange<std::ptrdiff_t>(-1, static_cast<std::ptrdiff_t>(list.count()));
             list.setSelectedIndex(fdp.ConsumeIntegralInRange<std::ptrdiff_t>(-1, static_cast<std::ptrdiff_t>(list.count())));

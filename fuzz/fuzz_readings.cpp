@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
-#include "modes/number_reading.h"
-#include "modes/number_text.h"
+#include "arithmetic/number_reading.h"
+#include "arithmetic/number_text.h"
 
 using namespace tavrel;
 

@@ -8,12 +8,12 @@ namespace tavrel {
 AboutContent loadAbout(const AboutValues& values)
 {
     AboutContent content;
-    content.caption = "About " + values.AppName;
-    content.baseUrl = std::string(kBaseURL);
-    content.lblAbout = "About " + values.AppName;
-    content.lblVersion = "Version: " + values.AppVersion;
-    content.lbldate = "Release Date: " + values.AppDate;
-    if (auto text = takeHelpFile(values.ReadPath)) {
+    content.caption = "About " + values.name;
+    content.baseUrl = std::string(kWebsite);
+    content.heading = "About " + values.name;
+    content.version = "Version: " + values.version;
+    content.releaseDate = "Release Date: " + values.date;
+    if (auto text = takeHelpFile(values.readPath)) {
         content.text = std::move(*text);
         content.textRead = true;
     } else {

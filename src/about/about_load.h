@@ -16,15 +16,15 @@ inline constexpr std::string_view kHelpTextUnavailable =
 struct AboutContent {
     std::string caption;     // window title
     std::string baseUrl;
-    std::string lblAbout;
-    std::string lblVersion;
-    std::string lbldate;
+    std::string heading;     // "About Tavrel"
+    std::string version;
+    std::string releaseDate;
     std::string text;        // the help file's bytes, unchanged, or the notice
     bool textRead = false;
 };
 
 // The about window's load sequence, short of showing the window: captions
-// from the values, then the help file at values.ReadPath read whole and
+// from the values, then the help file at values.readPath read whole and
 // deleted (with its private folder, if it has one).
 AboutContent loadAbout(const AboutValues& values);
 

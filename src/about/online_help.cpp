@@ -19,12 +19,12 @@ std::optional<std::string_view> onlineHelpPath(int appId)
     return std::nullopt;
 }
 
-void cmd_quillo_Click(Shell& shell, const std::string& baseUrl)
+void openWebsite(Shell& shell, const std::string& baseUrl)
 {
     shell.open(baseUrl);
 }
 
-void cmd_Help_Click(Shell& shell, const std::string& baseUrl, int appId)
+void openOnlineHelp(Shell& shell, const std::string& baseUrl, int appId)
 {
     if (const auto path = onlineHelpPath(appId))
         shell.open(baseUrl + std::string(*path));

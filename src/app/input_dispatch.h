@@ -1,18 +1,14 @@
 #pragma once
 
-#include "app/form.h"
+#include "state/window.h"
 
 namespace tavrel {
 
 // Enter in the input box: clears a list that holds an error report, then
-// runs the current mode (mode 2 collects the number instead).
-void Text1_Enter(Form& form);
+// runs the current mode (Find GCD/HCF collects the number instead).
+void pressEnter(Window& window);
 
-// The OK button: runs the current mode; mode 2 computes the GCD/HCF.
-void cmdOK_Click(Form& form);
-
-// Mode 2's Enter: appends the floor of the input's number and empties the
-// box. A number beyond the double range appends nothing and keeps the box.
-void collectNumber(Form& form);
+// The OK button: runs the current mode; Find GCD/HCF computes the divisor.
+void pressOk(Window& window);
 
 }  // namespace tavrel

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form.h"
+#include "state/window.h"
 
 namespace tavrel {
 
@@ -8,11 +8,11 @@ namespace tavrel {
 class ModeIndicator {
 public:
     virtual ~ModeIndicator() = default;
-    virtual void showMode(int mode) = 0;
+    virtual void showMode(Mode mode) = 0;
 };
 
 // A Mode menu item chosen: asks to confirm, switches, then offers to clear
-// the list. The current or a disabled item does nothing.
-void mnuMode1_Click(Form& form, ModeIndicator& indicator, int index);
+// the list. The current mode or one that cannot be chosen does nothing.
+void chooseMode(Window& window, ModeIndicator& indicator, Mode mode);
 
 }  // namespace tavrel

@@ -9,16 +9,11 @@ std::string workDirFrom(std::string currentDirectory)
     return currentDirectory;
 }
 
-WindowVariables startupVariables(const std::string& currentDirectory)
+Settings startupSettings(const std::string& currentDirectory)
 {
-    WindowVariables vars;
-    vars.LastMode = 0;
-    vars.MaxMultiples = 1000;
-    vars.MRatio = 1;
-    vars.URange = 0;
-    vars.LRange = 0;
-    vars.WorkDir = workDirFrom(currentDirectory);
-    return vars;
+    Settings settings;  // Find Factors, 1000 multiples in steps of 1, no range
+    settings.workDir = workDirFrom(currentDirectory);
+    return settings;
 }
 
 }  // namespace tavrel

@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "app/window_variables.h"
+#include "state/settings.h"
 
 namespace tavrel {
 
-// `WorkDir` from the process's current directory: always ends in a separator.
+// The start-up folder as the settings keep it: always ending in a separator.
 std::string workDirFrom(std::string currentDirectory);
 
-// The window variables as every start sets them.
-WindowVariables startupVariables(const std::string& currentDirectory);
+// The settings as every start sets them.
+Settings startupSettings(const std::string& currentDirectory);
 
 }  // namespace tavrel

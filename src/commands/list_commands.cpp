@@ -4,30 +4,29 @@
 
 namespace tavrel {
 
-void mnuCopy_Click(const ResultsList& list, Clipboard& clipboard)
+void copySelectedEntry(const ResultsList& list, Clipboard& clipboard)
 {
     const std::string text(list.selectedLine());
     if (!text.empty())
         clipboard.setText(text);
 }
 
-void mnuDel_Click(Form& form)
+void deleteSelectedEntry(Window& window)
 {
-    if (form.List2.selectedIndex() < 0)
+    ResultsList& list = window.list;
+    if (list.selectedIndex() < 0)
         return;  // no entry to show, none to remove
-    const std::string entry(form.List2.selectedLine());
-    form.vars.reply = form.dialogs.messageBox("Confirm delete the following entry?\r" + entry, Buttons::YesNo,
-                                              Icon::Question, "Confirm delete?");
-    if (form.vars.reply == AnswerYes)
-        form.List2.remove(form.List2.selectedIndex());
+    const std::string entry(list.selectedLine());
+    if (window.dialogs.messageBox("Confirm delete the following entry?\r" + entry, Buttons::YesNo, Icon::Question,
+                                  "Confirm delete?") == Answer::Yes)
+        list.remove(list.selectedIndex());
 }
 
-void mnuClear_Click(Form& form)
+void clearList(Window& window)
 {
-    form.vars.reply =
-        form.dialogs.messageBox("Confirm clear list?", Buttons::YesNo, Icon::Question, "Confirm clear list?");
-    if (form.vars.reply == AnswerYes)
-        form.List2.clear();
+    if (window.dialogs.messageBox("Confirm clear list?", Buttons::YesNo, Icon::Question, "Confirm clear list?") ==
+        Answer::Yes)
+        window.list.clear();
 }
 
 }  // namespace tavrel

@@ -28,24 +28,23 @@ void report(Dialogs& dialogs, PrintStatus status, std::size_t printedLines)
 
 }  // namespace
 
-void mnuPrint_Click(Form& form, Printer& printer)
+void printList(Window& window, Printer& printer)
 {
-    form.vars.reply = form.dialogs.messageBox("Tavrel will now start printing.", Buttons::YesNo,
-                                              Icon::Information, "Ready to print?");
-    if (form.vars.reply != AnswerYes)
+    if (window.dialogs.messageBox("Tavrel will now start printing.", Buttons::YesNo, Icon::Information,
+                                  "Ready to print?") != Answer::Yes)
         return;
 
-    const std::size_t count = form.List2.count();
+    const std::size_t count = window.list.count();
     PrintStatus status = printer.begin(PrintSettings{"Courier New", 10, 300}, count);
     std::size_t printed = 0;
     while (status == PrintStatus::Ok && printed < count) {
-        status = printer.printLine(form.List2.line(static_cast<std::ptrdiff_t>(printed)));
+        status = printer.printLine(window.list.line(static_cast<std::ptrdiff_t>(printed)));
         if (status == PrintStatus::Ok)
             ++printed;
     }
     if (status == PrintStatus::Ok)
         status = printer.end();
-    report(form.dialogs, status, printed);
+    report(window.dialogs, status, printed);
 }
 
 }  // namespace tavrel

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/form.h"
+#include "state/window.h"
 #include "platform/printer.h"
 
 namespace tavrel {
 
 // Print: after a Yes, prints every line of the list on the default printer
 // in Courier New 10 pt, one printed line per list line and nothing else.
-void mnuPrint_Click(Form& form, Printer& printer);
+void printList(Window& window, Printer& printer);
 
 }  // namespace tavrel

@@ -25,30 +25,30 @@ std::string_view ListFileContent::next()
     return piece_;
 }
 
-void mnuSave_Click(Form& form, SaveDialog& CommonDialog1, TextFileStore& files)
+void saveList(Window& window, SaveDialog& saveDialog, TextFileStore& files)
 {
     // "*.*" is what the user reads; the dialog shows every file for it.
     const SaveDialogSettings settings{{{"Text Files", "*.txt"}, {"All Files", "*.*"}}, 0};
-    const std::optional<std::string> path = CommonDialog1.askPath(settings);
+    const std::optional<std::string> path = saveDialog.askPath(settings);
     if (!path) {
-        showFailure(form.dialogs);  // Cancel counts as a failure: there is no separate notice
+        showFailure(window.dialogs);  // Cancel counts as a failure: there is no separate notice
         return;
     }
 
     if (files.exists(*path)) {
-        form.vars.reply = form.dialogs.messageBox(
+        const Answer answer = window.dialogs.messageBox(
             "File exists! Do you want to continue saving the text under this filename: " + *path + " ?",
             Buttons::YesNoCancel, Icon::Exclamation, "File Exists!");
-        if (form.vars.reply != AnswerYes)
+        if (answer != Answer::Yes)
             return;  // No and Cancel both leave the file alone, silently
     }
 
-    ListFileContent content(form.List2);
+    ListFileContent content(window.list);
     if (!files.writeWhole(*path, [&content] { return content.next(); })) {
-        showFailure(form.dialogs);
+        showFailure(window.dialogs);
         return;
     }
-    form.dialogs.messageBox("File saved.", Buttons::Ok, Icon::Information, "File saved.");
+    window.dialogs.messageBox("File saved.", Buttons::Ok, Icon::Information, "File saved.");
 }
 
 }  // namespace tavrel

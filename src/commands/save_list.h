@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form.h"
+#include "state/window.h"
 #include "platform/save_dialog.h"
 #include "platform/text_file_store.h"
 
@@ -8,7 +8,7 @@ namespace tavrel {
 
 // Save: writes every line of the list, each followed by CR LF, to a file the
 // user names in the save dialog, after asking before it replaces a file.
-void mnuSave_Click(Form& form, SaveDialog& CommonDialog1, TextFileStore& files);
+void saveList(Window& window, SaveDialog& saveDialog, TextFileStore& files);
 
 // The list's lines as the saved file holds them, in pieces of about
 // `pieceSize` bytes (a line is never split).

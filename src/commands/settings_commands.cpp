@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "modes/number_reading.h"
-#include "modes/number_text.h"
+#include "arithmetic/number_reading.h"
+#include "arithmetic/number_text.h"
 
 namespace tavrel {
 namespace {
@@ -17,11 +17,11 @@ const char* const kRangeQuestion =
 // Asks until `accept` holds for the stored value. Returns false after a
 // conversion failure, which stores nothing.
 template <class Convert, class Accept>
-bool askUntilAccepted(Form& form, const char* prompt, const char* title, std::int32_t& target, Convert convert,
-                      Accept accept)
+bool askUntilAccepted(Dialogs& dialogs, const char* prompt, const char* title, std::int32_t& target,
+                      Convert convert, Accept accept)
 {
     for (;;) {
-        std::string answer = form.dialogs.inputBox(prompt, title, numberToText(std::int64_t{target}));
+        std::string answer = dialogs.inputBox(prompt, title, numberToText(std::int64_t{target}));
         Result<std::int32_t> value = convert(answer);
         if (!value)
             return false;
@@ -57,37 +57,38 @@ Result<std::int32_t> lenientRound(const std::string& text)
 
 }  // namespace
 
-void mnuRange_Click(Form& form)
+void defineRanges(Window& window)
 {
-    WindowVariables& vars = form.vars;
-    vars.reply = form.dialogs.messageBox(kRangeQuestion, Buttons::YesNoCancel, Icon::Information, "Define Ranges?");
-    if (vars.reply == AnswerYes) {
-        bool ok = askUntilAccepted(form, "Enter lower range.", "Enter lower range.", vars.LRange, strictFloor,
+    Dialogs& dialogs = window.dialogs;
+    Range& range = window.settings.range;
+    const Answer answer =
+        dialogs.messageBox(kRangeQuestion, Buttons::YesNoCancel, Icon::Information, "Define Ranges?");
+    if (answer == Answer::Yes) {
+        bool ok = askUntilAccepted(dialogs, "Enter lower range.", "Enter lower range.", range.low, strictFloor,
                                    [](std::int32_t v) { return v >= 0; }) &&
-                  askUntilAccepted(form, "Enter upper range.", "Enter upper range.", vars.URange, strictFloor,
-                                   [&](std::int32_t v) { return v > vars.LRange; });
+                  askUntilAccepted(dialogs, "Enter upper range.", "Enter upper range.", range.high, strictFloor,
+                                   [&](std::int32_t v) { return v > range.low; });
         if (!ok)
-            form.dialogs.messageBox(
-                "An error has occured, or maybe you just clicked Cancel. Please try again.", Buttons::Ok,
-                Icon::Information, "An error has occured.");
-    } else if (vars.reply == AnswerNo) {
-        vars.URange = 0;
-        vars.LRange = 0;
-        form.dialogs.messageBox("No ranges defined.", Buttons::Ok, Icon::Information, "No ranges defined.");
+            dialogs.messageBox("An error has occured, or maybe you just clicked Cancel. Please try again.",
+                               Buttons::Ok, Icon::Information, "An error has occured.");
+    } else if (answer == Answer::No) {
+        range = Range{};
+        dialogs.messageBox("No ranges defined.", Buttons::Ok, Icon::Information, "No ranges defined.");
     }
 }
 
-void mnuSet_Click(Form& form)
+void setMultiples(Window& window)
 {
-    WindowVariables& vars = form.vars;
+    Dialogs& dialogs = window.dialogs;
+    MultiplesSettings& multiples = window.settings.multiples;
     auto positive = [](std::int32_t v) { return v >= 1; };
-    bool ok = askUntilAccepted(form, "Enter number of multiples you wish to display", "Multiples: Limits",
-                               vars.MaxMultiples, lenientFloor, positive) &&
-              askUntilAccepted(form, "Enter multiplier:", "Multiple: Multiplier", vars.MRatio, lenientRound,
-                               positive);
+    bool ok = askUntilAccepted(dialogs, "Enter number of multiples you wish to display", "Multiples: Limits",
+                               multiples.count, lenientFloor, positive) &&
+              askUntilAccepted(dialogs, "Enter multiplier:", "Multiple: Multiplier", multiples.multiplier,
+                               lenientRound, positive);
     if (!ok)
-        form.dialogs.messageBox("An error has occured. Please try again.", Buttons::Ok, Icon::Information,
-                                "An error has occured.");
+        dialogs.messageBox("An error has occured. Please try again.", Buttons::Ok, Icon::Information,
+                           "An error has occured.");
 }
 
 }  // namespace tavrel

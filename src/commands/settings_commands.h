@@ -1,16 +1,16 @@
 #pragma once
 
-#include "app/form.h"
+#include "state/window.h"
 
 namespace tavrel {
 
 // Define Ranges: sets the display range (Yes), clears it (No) or does
 // nothing (Cancel). Each bound is stored as soon as it is read and asked
 // again until it is acceptable.
-void mnuRange_Click(Form& form);
+void defineRanges(Window& window);
 
-// Multiples settings: the count (floored) and the ratio (rounded), each
+// Multiples settings: the count (floored) and the multiplier (rounded), each
 // asked again until it is 1 or more.
-void mnuSet_Click(Form& form);
+void setMultiples(Window& window);
 
 }  // namespace tavrel

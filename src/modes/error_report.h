@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/results_list.h"
-#include "modes/failure.h"
+#include "state/results_list.h"
+#include "arithmetic/failure.h"
 
 namespace tavrel {
 

@@ -1,111 +1,70 @@
 #include "modes/find_factors.h"
 
-#include <algorithm>
-#include <cmath>
-#include <cstdint>
+#include <optional>
 #include <string>
 
+#include "arithmetic/factors.h"
+#include "arithmetic/number_reading.h"
+#include "arithmetic/number_text.h"
 #include "modes/error_report.h"
-#include "modes/number_reading.h"
-#include "modes/number_text.h"
 
 namespace tavrel {
 namespace {
 
-bool inRange(std::int64_t value, const WindowVariables& vars)
-{
-    return vars.LRange <= value && value <= vars.URange;
-}
-
-bool isPalindrome(const std::string& digits)
-{
-    return std::equal(digits.begin(), digits.begin() + digits.size() / 2, digits.rbegin());
-}
-
-std::string pairLine(std::int64_t small, std::int64_t large)
+std::string pairLine(const FactorPair& pair)
 {
     std::string line;
-    appendNumber(line, small);
+    appendNumber(line, pair.small);
     line += " x ";
-    appendNumber(line, large);
+    appendNumber(line, pair.large);
     return line;
 }
 
-std::optional<Failure> run(Form& form)
+std::optional<Failure> run(Window& window)
 {
-    Result<double> read = readLenient(form.Text1.text());
+    Result<double> read = readLenient(window.input.text());
     if (!read)
         return read.failure();
-    Result<std::int32_t> floored = floorToInt32(*read);
-    if (!floored)
-        return floored.failure();
-    const std::int32_t n = *floored;
+    Result<std::int32_t> n = floorToInt32(*read);
+    if (!n)
+        return n.failure();
 
-    form.Text1.setText("Running...");
-    if (n == 0) {
-        form.dialogs.messageBox("Not in the valid range!", Buttons::Ok, Icon::Information, "Error!");
-        form.Text1.setText("No solution");
+    window.input.setText("Running...");
+    if (*n == 0) {
+        window.dialogs.messageBox("Not in the valid range!", Buttons::Ok, Icon::Information, "Error!");
+        window.input.setText("No solution");
         return std::nullopt;
     }
+    const Result<Factors> factors = factorsOf(*n, window.settings.range);
+    if (!factors)
+        return factors.failure();
 
-    ResultsList& list = form.List2;
-    const WindowVariables& vars = form.vars;
-    const bool ranged = vars.rangeInForce();
+    ResultsList& list = window.list;
     list.clear();
-    if (!ranged || (vars.LRange <= 1 && vars.URange >= 1))
-        list.append(pairLine(1, n));
-
-    const std::string digits = numberToText(static_cast<std::int64_t>(n));
-    const bool odd = (digits.back() - '0') % 2 == 1;
-    const std::int64_t start = odd ? 3 : 2;
-
-    if (n < 0)
-        return Failure::InvalidArgument;  // no square root of a negative number
-    const double r = std::sqrt(static_cast<double>(n));
-
-    // 1 and n are two factors, except for 1 itself, which has just the one.
-    const int base = n == 1 ? 1 : 2;
-    std::int64_t listed = base;
-    std::int64_t divisors = base;
-    // The trial loop divides in unsigned 32 bits: n is positive here, and a
-    // 64-bit division costs several times as much on common processors, which
-    // is most of a run for a large prime.
-    const auto whole = static_cast<std::uint32_t>(n);
-    const auto last = static_cast<std::uint32_t>(r);  // i <= r for whole i
-    for (std::int64_t i = start; i <= last; ++i) {
-        if (whole % static_cast<std::uint32_t>(i) != 0)
-            continue;
-        const int d = i * i == n ? 1 : 2;
-        divisors += d;
-        const std::int64_t q = n / i;
-        if (!ranged || inRange(i, vars) || inRange(q, vars)) {
-            if (!list.append(pairLine(i, q)))
-                return Failure::ListFull;
-            listed += d;
-        }
-    }
-
+    for (const FactorPair& pair : factors->pairs)
+        if (!list.append(pairLine(pair)))
+            return Failure::ListFull;
     std::string count = "= ";
-    appendNumber(count, listed);
+    appendNumber(count, factors->shownFactors);
     for (std::string_view line : {std::string_view("Total Number of Factors"), std::string_view(count),
                                   std::string_view("Summary:"),
-                                  std::string_view(divisors == 2 ? "It is a prime" : "It is NOT a prime"),
-                                  std::string_view(isPalindrome(digits) ? "It is a palindrome"
-                                                                        : "It is not a palindrome"),
-                                  std::string_view(odd ? "It is an ODD number" : "It is an EVEN number")}) {
+                                  std::string_view(factors->prime ? "It is a prime" : "It is NOT a prime"),
+                                  std::string_view(factors->palindrome ? "It is a palindrome"
+                                                                       : "It is not a palindrome"),
+                                  std::string_view(factors->odd ? "It is an ODD number" : "It is an EVEN number")}) {
         if (!list.append(line))
             return Failure::ListFull;
     }
-    form.Text1.setText(digits);
+    window.input.setText(numberToText(std::int64_t{*n}));
     return std::nullopt;
 }
 
 }  // namespace
 
-void FindFactors(Form& form)
+void findFactors(Window& window)
 {
-    if (std::optional<Failure> failure = run(form))
-        reportError(form.List2, *failure);
+    if (std::optional<Failure> failure = run(window))
+        reportError(window.list, *failure);
 }
 
 }  // namespace tavrel

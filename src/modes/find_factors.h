@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/form.h"
+#include "state/window.h"
 
 namespace tavrel {
 
-// Mode 0: lists every factor pair of the number in the input box, the count
-// of factors and a prime / palindrome / parity summary.
-void FindFactors(Form& form);
+// Find Factors: lists every factor pair of the number in the input box, the
+// count of factors and a prime / palindrome / parity summary.
+void findFactors(Window& window);
 
 }  // namespace tavrel

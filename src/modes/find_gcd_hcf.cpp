@@ -1,87 +1,95 @@
 #include "modes/find_gcd_hcf.h"
 
-#include <cstdint>
+#include <cmath>
+#include <optional>
 #include <vector>
 
+#include "arithmetic/common_divisor.h"
+#include "arithmetic/number_reading.h"
+#include "arithmetic/number_text.h"
 #include "modes/error_report.h"
-#include "modes/number_reading.h"
-#include "modes/number_text.h"
 
 namespace tavrel {
 namespace {
 
-std::optional<Failure> run(Form& form)
-{
-    form.Text1.setText("Running...");
-    form.vars.Y = 1;
-    const ResultsList& list = form.List2;
+// The list's lines as 16-bit values, and where the first line that is not
+// wholly a number stands. The first line must be wholly a number; the rest
+// are read leniently, each once, so a long list stays fast.
+struct CollectedValues {
+    std::vector<std::int16_t> values;
+    std::size_t firstNonNumber = 0;  // values.size(): none
+    Failure nonNumberFailure = Failure::TypeMismatch;
+};
 
+Result<CollectedValues> readCollected(const ResultsList& list)
+{
     Result<double> first = readStrict(list.line(0));
     if (!first)
         return first.failure();
     Result<std::int16_t> firstValue = roundToInt16(*first);
     if (!firstValue)
         return firstValue.failure();
-    std::int16_t m = *firstValue;
 
-    // Each line is read once up front, keeping what the divisor passes need:
-    // its value, and where the first line that is not wholly a number stands
-    // (a pass that reaches it fails there). A long list then stays fast.
-    std::vector<std::int16_t> values(list.count());
-    if (!values.empty())
-        values[0] = m;
-    std::size_t firstNonNumber = values.size();
-    Failure nonNumberFailure = Failure::TypeMismatch;
-    for (std::size_t i = 1; i < values.size(); ++i) {
-        std::string_view line = list.line(static_cast<std::ptrdiff_t>(i));
+    CollectedValues c;
+    c.values.resize(list.count());
+    c.firstNonNumber = c.values.size();
+    if (!c.values.empty())
+        c.values[0] = *firstValue;
+    for (std::size_t i = 1; i < c.values.size(); ++i) {
+        const std::string_view line = list.line(static_cast<std::ptrdiff_t>(i));
         Result<double> lenient = readLenient(line);
         if (!lenient)
             return lenient.failure();
         Result<std::int16_t> value = roundToInt16(*lenient);
         if (!value)
             return value.failure();
-        values[i] = *value;
-        if (*value < m)
-            m = *value;
-        if (firstNonNumber == values.size()) {
-            Result<double> strict = readStrict(line);
-            if (!strict) {
-                firstNonNumber = i;
-                nonNumberFailure = strict.failure();
+        c.values[i] = *value;
+        if (c.firstNonNumber == c.values.size()) {
+            if (Result<double> strict = readStrict(line); !strict) {
+                c.firstNonNumber = i;
+                c.nonNumberFailure = strict.failure();
             }
         }
     }
+    return c;
+}
 
-    bool allDivisible = false;
-    for (int j = m; j >= 2; --j) {
-        if (m % j != 0)
-            continue;
-        for (std::size_t k = 0; k < values.size(); ++k) {
-            if (k == firstNonNumber)
-                return nonNumberFailure;
-            allDivisible = values[k] % j == 0;
-            if (!allDivisible)
-                break;
-        }
-        if (allDivisible) {
-            form.dialogs.messageBox("The GCD/HCF of all the numbers in the list is: " + numberToText(std::int64_t{j}),
-                                    Buttons::Ok, Icon::Information, "GCD/HCF");
-            form.vars.Y = j;
-            break;
-        }
+std::optional<Failure> run(Window& window)
+{
+    window.input.setText("Running...");
+    Result<CollectedValues> collected = readCollected(window.list);
+    if (!collected)
+        return collected.failure();
+    const DivisorSearch found = searchCommonDivisor(collected->values, collected->firstNonNumber);
+    if (found.hitUnreadable)
+        return collected->nonNumberFailure;
+    if (found.divisor == 0) {
+        window.input.setText("No solution");
+        return std::nullopt;
     }
-    form.Text1.setText(allDivisible ? numberToText(std::int64_t{form.vars.Y}) : "No solution");
+    const std::string divisor = numberToText(std::int64_t{found.divisor});
+    window.dialogs.messageBox("The GCD/HCF of all the numbers in the list is: " + divisor, Buttons::Ok,
+                              Icon::Information, "GCD/HCF");
+    window.input.setText(divisor);
     return std::nullopt;
 }
 
 }  // namespace
 
-void FindGcdHcf(Form& form)
+void findGcdHcf(Window& window)
 {
-    if (std::optional<Failure> failure = run(form)) {
-        form.vars.Y = 1;
-        reportError(form.List2, *failure);
-    }
+    if (std::optional<Failure> failure = run(window))
+        reportError(window.list, *failure);
+}
+
+void collectNumber(Window& window)
+{
+    Result<double> read = readLenient(window.input.text());
+    if (!read)
+        return;
+    if (!window.list.append(numberToText(std::floor(*read))))
+        return;
+    window.input.setText("");
 }
 
 }  // namespace tavrel

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "app/form.h"
+#include "state/window.h"
 
 namespace tavrel {
 
-// Mode 1: lists the multiples k x a = a*k for k = MRatio, 2*MRatio, ... up
-// to MaxMultiples*MRatio, keeping only products inside the display range.
-void FindMultiples(Form& form);
+// Find Multiples: lists k x a = a*k for the number a in the input box and
+// k = multiplier, 2*multiplier, ... up to count*multiplier, keeping only the
+// products inside the display range.
+void findMultiples(Window& window);
 
 }  // namespace tavrel

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "app/form.h"
+#include "state/window.h"
 
 namespace tavrel {
 
-// Mode 4: rewrites the square root of n as i x Square root of (n / i^2),
-// with i^2 the largest square dividing n, or "Cannot do.".
-void SquareRoots(Form& form);
+// Square Roots: rewrites the square root of the number in the input box as
+// i x Square root of (n / i^2), with i^2 the largest square dividing n, or
+// "Cannot do.".
+void squareRoots(Window& window);
 
 }  // namespace tavrel

@@ -4,9 +4,9 @@
 
 namespace tavrel {
 
-// Answer codes of the message box. Handlers keep them in `reply` and compare
-// with these numbers, so they are part of the program's state.
-enum Answer : int { AnswerOk = 1, AnswerCancel = 2, AnswerYes = 6, AnswerNo = 7 };
+// The button a message box was closed with (the codes message boxes have
+// always returned).
+enum class Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
 enum class Buttons { Ok, YesNo, YesNoCancel };
 enum class Icon { Information, Question, Exclamation };
@@ -16,9 +16,9 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
-    // Shows `prompt` modally and returns the Answer code of the button pressed.
-    // A carriage return in the prompt starts a new line.
-    virtual int messageBox(const std::string& prompt, Buttons buttons, Icon icon,
+    // Shows `prompt` modally and returns the button pressed. A carriage
+    // return in the prompt starts a new line.
+    virtual Answer messageBox(const std::string& prompt, Buttons buttons, Icon icon,
                            const std::string& title) = 0;
 
     // Asks for one line of text; returns it as typed on OK and the empty text

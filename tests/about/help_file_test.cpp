@@ -187,11 +187,11 @@ TEST_F(HelpFileTest, NowhereToWriteGivesNothingAndTheNotice)
     EXPECT_FALSE(path);
 
     AboutValues values = startupAboutValues();
-    values.ReadPath = path.value_or("");
+    values.readPath = path.value_or("");
     const AboutContent content = loadAbout(values);
     EXPECT_FALSE(content.textRead);
     EXPECT_EQ(content.text, kHelpTextUnavailable);
-    EXPECT_EQ(content.lblVersion, "Version: 6.2");
+    EXPECT_EQ(content.version, "Version: 6.2");
 }
 
 TEST_F(HelpFileTest, TakingWhatIsNotARegularFileGivesNothing)
@@ -232,9 +232,9 @@ TEST(AboutLoad, CaptionsFollowTheValues)
     for (const Row& row : rows) {
         const AboutContent content = loadAbout(row.values);
         EXPECT_EQ(content.caption, row.caption);
-        EXPECT_EQ(content.lblAbout, row.caption);
-        EXPECT_EQ(content.lblVersion, row.version);
-        EXPECT_EQ(content.lbldate, row.date);
+        EXPECT_EQ(content.heading, row.caption);
+        EXPECT_EQ(content.version, row.version);
+        EXPECT_EQ(content.releaseDate, row.date);
         EXPECT_EQ(content.baseUrl.back(), '/');
     }
 }

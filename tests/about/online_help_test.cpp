@@ -23,7 +23,7 @@ class OnlineHelp : public ::testing::TestWithParam<HelpRow> {};
 TEST_P(OnlineHelp, OpensThePageOfTheHelpNumber)
 {
     RecordingShell shell;
-    cmd_Help_Click(shell, "https://quillo.example/", GetParam().appId);
+    openOnlineHelp(shell, "https://quillo.example/", GetParam().appId);
     if (GetParam().opened) {
         ASSERT_EQ(shell.opened.size(), 1u);
         EXPECT_EQ(shell.opened[0], GetParam().opened);
@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(Table, OnlineHelp,
 TEST(OnlineHelp, WebsiteButtonOpensTheRootUnchanged)
 {
     RecordingShell shell;
-    cmd_quillo_Click(shell, std::string(kBaseURL));
+    openWebsite(shell, std::string(kWebsite));
     ASSERT_EQ(shell.opened.size(), 1u);
     EXPECT_EQ(shell.opened[0], "https://quillo.example/");
 }

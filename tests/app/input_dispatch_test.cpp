@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "app/input_dispatch.h"
-#include "support/form_fixture.h"
+#include "support/fake_window.h"
 
 namespace tavrel {
 namespace {
 
-using testing::FormFixture;
+using testing::FakeWindow;
 using testing::splitLines;
 
 struct CollectCase {
@@ -20,11 +20,11 @@ class CollectTable : public ::testing::TestWithParam<CollectCase> {};
 TEST_P(CollectTable, EnterInGcdModeCollectsTheFloor)
 {
     const CollectCase& c = GetParam();
-    FormFixture f;
-    f.vars.LastMode = 2;
+    FakeWindow f;
+    f.settings.mode = Mode::GcdHcf;
     f.setLines({"5"});
     f.input.setText(c.input);
-    Text1_Enter(f.form);
+    pressEnter(f.window);
     std::vector<std::string> expected{"5"};
     if (c.appended)
         expected.push_back(c.appended);
@@ -52,11 +52,11 @@ class ErrorClearTable : public ::testing::TestWithParam<ErrorLineCase> {};
 TEST_P(ErrorClearTable, OnlyEnterClearsAnExactErrorReport)
 {
     const ErrorLineCase& c = GetParam();
-    FormFixture f;
-    f.vars.LastMode = 2;
+    FakeWindow f;
+    f.settings.mode = Mode::GcdHcf;
     f.setLines({c.firstLine, "Overflow"});
     f.input.setText("9");
-    Text1_Enter(f.form);
+    pressEnter(f.window);
     if (c.cleared)
         EXPECT_EQ(f.lines(), std::vector<std::string>{"9"});
     else
@@ -70,18 +70,18 @@ INSTANTIATE_TEST_SUITE_P(Cases, ErrorClearTable,
 
 TEST(InputDispatch, OkNeverClearsAnErrorReportNorCollects)
 {
-    FormFixture f;
-    f.vars.LastMode = 2;
+    FakeWindow f;
+    f.settings.mode = Mode::GcdHcf;
     f.setLines({"ERROR!", "Overflow"});
     f.input.setText("12");
-    cmdOK_Click(f.form);
+    pressOk(f.window);
     // OK ran Find GCD/HCF over the error report itself, which fails again.
     EXPECT_EQ(f.lines(), (std::vector<std::string>{"ERROR!", "Type mismatch"}));
     EXPECT_EQ(f.input.text(), "Running...");
 }
 
 struct DispatchCase {
-    std::int16_t mode;
+    Mode mode;
     const char* firstLine;  // what the run leaves in line 0 for input 36
 };
 
@@ -91,27 +91,29 @@ TEST_P(DispatchTable, EnterAndOkRunTheSameMode)
 {
     const DispatchCase& c = GetParam();
     for (bool enter : {true, false}) {
-        FormFixture f;
-        f.vars.LastMode = c.mode;
+        FakeWindow f;
+        f.settings.mode = c.mode;
         f.input.setText("36");
-        enter ? Text1_Enter(f.form) : cmdOK_Click(f.form);
+        enter ? pressEnter(f.window) : pressOk(f.window);
         EXPECT_EQ(f.list.line(0), c.firstLine) << (enter ? "Enter" : "OK");
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DispatchTable,
-                         ::testing::Values(DispatchCase{0, "1 x 36"}, DispatchCase{1, "1 x 36 = 36"},
-                                           DispatchCase{4, "Square root of 36 is:"}, DispatchCase{3, ""},
-                                           DispatchCase{-1, ""}, DispatchCase{9, ""}));
+                         ::testing::Values(DispatchCase{Mode::Factors, "1 x 36"},
+                                           DispatchCase{Mode::Multiples, "1 x 36 = 36"},
+                                           DispatchCase{Mode::SquareRoots, "Square root of 36 is:"},
+                                           DispatchCase{Mode::Lcm, ""}, DispatchCase{static_cast<Mode>(-1), ""},
+                                           DispatchCase{static_cast<Mode>(9), ""}));
 
 TEST(InputDispatch, ErrorReportThenEnterStartsAfresh)
 {
-    FormFixture f;
+    FakeWindow f;
     f.input.setText("-5");
-    Text1_Enter(f.form);
+    pressEnter(f.window);
     EXPECT_EQ(f.list.line(0), "ERROR!");
     f.input.setText("7");
-    Text1_Enter(f.form);
+    pressEnter(f.window);
     EXPECT_EQ(f.list.line(0), "1 x 7");
 }
 
@@ -124,11 +126,11 @@ TEST(InputDispatch, ViewHearsOneResetPerRun)
         void linesAppended(std::size_t, std::size_t) override { ++appends; }
         void lineRemoved(std::size_t) override { ++removals; }
     } counter;
-    FormFixture f;
+    FakeWindow f;
     f.list.setObserver(&counter);
-    f.vars.LastMode = 1;
+    f.settings.mode = Mode::Multiples;
     f.input.setText("7");
-    Text1_Enter(f.form);
+    pressEnter(f.window);
     EXPECT_EQ(f.list.count(), 1000u);
     EXPECT_EQ(counter.resets, 1);
     EXPECT_EQ(counter.appends, 0);

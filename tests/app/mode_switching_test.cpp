@@ -1,24 +1,24 @@
 #include <gtest/gtest.h>
 
 #include "app/mode_switching.h"
-#include "support/form_fixture.h"
+#include "support/fake_window.h"
 
 namespace tavrel {
 namespace {
 
-using testing::FormFixture;
+using testing::FakeWindow;
 
 struct Indicator : ModeIndicator {
-    std::vector<int> shown;
-    void showMode(int mode) override { shown.push_back(mode); }
+    std::vector<Mode> shown;
+    void showMode(Mode mode) override { shown.push_back(mode); }
 };
 
 struct SwitchCase {
     const char* name;
-    int from;
-    int to;
-    std::vector<int> answers;
-    int modeAfter;
+    Mode from;
+    Mode to;
+    std::vector<Answer> answers;
+    Mode modeAfter;
     bool listCleared;
     const char* question;  // "" when nothing is asked
 };
@@ -28,26 +28,25 @@ class ModeSwitchTable : public ::testing::TestWithParam<SwitchCase> {};
 TEST_P(ModeSwitchTable, ConfirmsSwitchesAndOffersToClear)
 {
     const SwitchCase& c = GetParam();
-    FormFixture f;
+    FakeWindow f;
     Indicator indicator;
-    f.vars.LastMode = static_cast<std::int16_t>(c.from);
-    f.vars.LRange = 3;
-    f.vars.URange = 9;
+    f.settings.mode = c.from;
+    f.settings.range.low = 3;
+    f.settings.range.high = 9;
     f.setLines({"a", "b"});
     f.input.setText("kept");
-    for (int a : c.answers)
+    for (Answer a : c.answers)
         f.dialogs.answer(a);
-    mnuMode1_Click(f.form, indicator, c.to);
+    chooseMode(f.window, indicator, c.to);
 
-    EXPECT_EQ(f.vars.LastMode, c.modeAfter);
+    EXPECT_EQ(f.settings.mode, c.modeAfter);
     EXPECT_EQ(f.list.count(), c.listCleared ? 0u : 2u);
     EXPECT_EQ(f.input.text(), "kept");
-    EXPECT_EQ(f.vars.LRange, 3);
-    EXPECT_EQ(f.vars.URange, 9);
+    EXPECT_EQ(f.settings.range.low, 3);
+    EXPECT_EQ(f.settings.range.high, 9);
     EXPECT_TRUE(f.dialogs.scriptUsedUp());
     if (std::string(c.question).empty()) {
         EXPECT_TRUE(f.dialogs.calls.empty());
-        EXPECT_FALSE(f.vars.reply.has_value());
         return;
     }
     ASSERT_FALSE(f.dialogs.calls.empty());
@@ -55,13 +54,12 @@ TEST_P(ModeSwitchTable, ConfirmsSwitchesAndOffersToClear)
     EXPECT_EQ(f.dialogs.calls[0].title, "Confirm change mode?");
     EXPECT_EQ(f.dialogs.calls[0].buttons, Buttons::YesNo);
     EXPECT_EQ(f.dialogs.calls[0].icon, Icon::Question);
-    EXPECT_EQ(f.vars.reply, c.answers.back());
     if (c.answers.size() == 2) {
         EXPECT_EQ(f.dialogs.calls[1].prompt, "Clear list box?");
         EXPECT_EQ(f.dialogs.calls[1].title, "Clear list box?");
         EXPECT_EQ(f.dialogs.calls[1].buttons, Buttons::YesNo);
         EXPECT_EQ(f.dialogs.calls[1].icon, Icon::Information);
-        EXPECT_EQ(indicator.shown, std::vector<int>{c.to});
+        EXPECT_EQ(indicator.shown, std::vector<Mode>{c.to});
     } else {
         EXPECT_TRUE(indicator.shown.empty());
     }
@@ -70,17 +68,17 @@ TEST_P(ModeSwitchTable, ConfirmsSwitchesAndOffersToClear)
 INSTANTIATE_TEST_SUITE_P(
     Cases, ModeSwitchTable,
     ::testing::Values(
-        SwitchCase{"CurrentDoesNothing", 0, 0, {}, 0, false, ""},
-        SwitchCase{"LcmDisabled", 0, 3, {}, 0, false, ""},
-        SwitchCase{"OutOfMenu", 0, 7, {}, 0, false, ""},
-        SwitchCase{"No", 0, 2, {AnswerNo}, 0, false, "Confirm change mode from 'Find Factors' to 'Find GCD/HCF' ?"},
-        SwitchCase{"YesKeepList", 0, 2, {AnswerYes, AnswerNo}, 2, false,
+        SwitchCase{"CurrentDoesNothing", Mode::Factors, Mode::Factors, {}, Mode::Factors, false, ""},
+        SwitchCase{"LcmDisabled", Mode::Factors, Mode::Lcm, {}, Mode::Factors, false, ""},
+        SwitchCase{"OutOfMenu", Mode::Factors, static_cast<Mode>(7), {}, Mode::Factors, false, ""},
+        SwitchCase{"No", Mode::Factors, Mode::GcdHcf, {Answer::No}, Mode::Factors, false, "Confirm change mode from 'Find Factors' to 'Find GCD/HCF' ?"},
+        SwitchCase{"YesKeepList", Mode::Factors, Mode::GcdHcf, {Answer::Yes, Answer::No}, Mode::GcdHcf, false,
                    "Confirm change mode from 'Find Factors' to 'Find GCD/HCF' ?"},
-        SwitchCase{"YesClearList", 0, 1, {AnswerYes, AnswerYes}, 1, true,
+        SwitchCase{"YesClearList", Mode::Factors, Mode::Multiples, {Answer::Yes, Answer::Yes}, Mode::Multiples, true,
                    "Confirm change mode from 'Find Factors' to 'Find Multiples' ?"},
-        SwitchCase{"Back", 2, 0, {AnswerYes, AnswerNo}, 0, false,
+        SwitchCase{"Back", Mode::GcdHcf, Mode::Factors, {Answer::Yes, Answer::No}, Mode::Factors, false,
                    "Confirm change mode from 'Find GCD/HCF' to 'Find Factors' ?"},
-        SwitchCase{"ToSquareRoots", 1, 4, {AnswerYes, AnswerNo}, 4, false,
+        SwitchCase{"ToSquareRoots", Mode::Multiples, Mode::SquareRoots, {Answer::Yes, Answer::No}, Mode::SquareRoots, false,
                    "Confirm change mode from 'Find Multiples' to 'Square Roots' ?"}),
     [](const ::testing::TestParamInfo<SwitchCase>& info) { return info.param.name; });
 

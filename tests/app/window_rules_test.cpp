@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/random_number.h"
-#include "app/results_list.h"
+#include "state/results_list.h"
 #include "app/sizing_rule.h"
 #include "app/startup.h"
 
@@ -22,14 +22,13 @@ TEST(SizingRule, WidthFixedHeightHasMinimumListFollows)
 
 TEST(Startup, VariablesAndWorkDir)
 {
-    WindowVariables v = startupVariables("/home/user/data");
-    EXPECT_EQ(v.LastMode, 0);
-    EXPECT_EQ(v.MaxMultiples, 1000);
-    EXPECT_EQ(v.MRatio, 1);
-    EXPECT_EQ(v.URange, 0);
-    EXPECT_EQ(v.LRange, 0);
-    EXPECT_FALSE(v.reply.has_value());
-    EXPECT_EQ(v.WorkDir, "/home/user/data/");
+    Settings v = startupSettings("/home/user/data");
+    EXPECT_EQ(v.mode, Mode::Factors);
+    EXPECT_EQ(v.multiples.count, 1000);
+    EXPECT_EQ(v.multiples.multiplier, 1);
+    EXPECT_EQ(v.range.high, 0);
+    EXPECT_EQ(v.range.low, 0);
+    EXPECT_EQ(v.workDir, "/home/user/data/");
     EXPECT_EQ(workDirFrom("/"), "/");
     EXPECT_EQ(workDirFrom("/tmp/"), "/tmp/");
 }

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "commands/list_commands.h"
-#include "support/form_fixture.h"
+#include "support/fake_window.h"
 
 namespace tavrel {
 namespace {
 
-using testing::FormFixture;
+using testing::FakeWindow;
 
 struct FakeClipboard : Clipboard {
     std::string text = "before";
@@ -20,11 +22,11 @@ struct FakeClipboard : Clipboard {
 
 TEST(CopySelectedEntry, CopiesExactlyTheSelectedLine)
 {
-    FormFixture f;
+    FakeWindow f;
     f.setLines({"1 x 36", "2 x 18", "3 x 12"});
     f.list.setSelectedIndex(1);
     FakeClipboard clipboard;
-    mnuCopy_Click(f.list, clipboard);
+    copySelectedEntry(f.list, clipboard);
     EXPECT_EQ(clipboard.text, "2 x 18");
     EXPECT_EQ(f.list.count(), 3u);
     EXPECT_EQ(f.list.selectedIndex(), 1);
@@ -34,11 +36,11 @@ TEST(CopySelectedEntry, CopiesExactlyTheSelectedLine)
 TEST(CopySelectedEntry, NothingSelectedLeavesTheClipboard)
 {
     for (bool emptyList : {true, false}) {
-        FormFixture f;
+        FakeWindow f;
         if (!emptyList)
             f.setLines({"a"});
         FakeClipboard clipboard;
-        mnuCopy_Click(f.list, clipboard);
+        copySelectedEntry(f.list, clipboard);
         EXPECT_EQ(clipboard.text, "before");
         EXPECT_EQ(clipboard.writes, 0);
     }
@@ -47,7 +49,7 @@ TEST(CopySelectedEntry, NothingSelectedLeavesTheClipboard)
 struct DeleteCase {
     const char* name;
     std::ptrdiff_t selected;
-    int answer;  // 0: no question expected
+    std::optional<Answer> answer;  // none: no question expected
     std::vector<std::string> after;
 };
 
@@ -56,12 +58,12 @@ class DeleteTable : public ::testing::TestWithParam<DeleteCase> {};
 TEST_P(DeleteTable, AsksThenRemovesTheSelectedLine)
 {
     const DeleteCase& c = GetParam();
-    FormFixture f;
+    FakeWindow f;
     f.setLines({"a", "b", "c"});
     f.list.setSelectedIndex(c.selected);
     if (c.answer)
-        f.dialogs.answer(c.answer);
-    mnuDel_Click(f.form);
+        f.dialogs.answer(*c.answer);
+    deleteSelectedEntry(f.window);
     EXPECT_EQ(f.lines(), c.after);
     if (!c.answer) {
         EXPECT_TRUE(f.dialogs.calls.empty());
@@ -73,31 +75,29 @@ TEST_P(DeleteTable, AsksThenRemovesTheSelectedLine)
     EXPECT_EQ(f.dialogs.calls[0].title, "Confirm delete?");
     EXPECT_EQ(f.dialogs.calls[0].buttons, Buttons::YesNo);
     EXPECT_EQ(f.dialogs.calls[0].icon, Icon::Question);
-    EXPECT_EQ(f.vars.reply, c.answer);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DeleteTable,
-                         ::testing::Values(DeleteCase{"YesMiddle", 1, AnswerYes, {"a", "c"}},
-                                           DeleteCase{"YesLast", 2, AnswerYes, {"a", "b"}},
-                                           DeleteCase{"No", 0, AnswerNo, {"a", "b", "c"}},
-                                           DeleteCase{"NothingSelected", -1, 0, {"a", "b", "c"}}),
+                         ::testing::Values(DeleteCase{"YesMiddle", 1, Answer::Yes, {"a", "c"}},
+                                           DeleteCase{"YesLast", 2, Answer::Yes, {"a", "b"}},
+                                           DeleteCase{"No", 0, Answer::No, {"a", "b", "c"}},
+                                           DeleteCase{"NothingSelected", -1, std::nullopt, {"a", "b", "c"}}),
                          [](const ::testing::TestParamInfo<DeleteCase>& info) { return info.param.name; });
 
 TEST(ClearList, AsksEvenWhenEmptyAndClearsOnYesOnly)
 {
-    struct Row { std::vector<std::string> lines; int answer; std::size_t left; };
-    for (const Row& r : {Row{{"a", "b"}, AnswerYes, 0}, Row{{"a", "b"}, AnswerNo, 2}, Row{{}, AnswerYes, 0},
-                         Row{{}, AnswerNo, 0}}) {
-        FormFixture f;
+    struct Row { std::vector<std::string> lines; Answer answer; std::size_t left; };
+    for (const Row& r : {Row{{"a", "b"}, Answer::Yes, 0}, Row{{"a", "b"}, Answer::No, 2}, Row{{}, Answer::Yes, 0},
+                         Row{{}, Answer::No, 0}}) {
+        FakeWindow f;
         f.setLines(r.lines);
         f.dialogs.answer(r.answer);
-        mnuClear_Click(f.form);
+        clearList(f.window);
         EXPECT_EQ(f.list.count(), r.left);
         ASSERT_EQ(f.dialogs.calls.size(), 1u);
         EXPECT_EQ(f.dialogs.calls[0].prompt, "Confirm clear list?");
         EXPECT_EQ(f.dialogs.calls[0].title, "Confirm clear list?");
         EXPECT_EQ(f.dialogs.calls[0].icon, Icon::Question);
-        EXPECT_EQ(f.vars.reply, r.answer);
     }
 }
 

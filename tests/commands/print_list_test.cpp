@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "commands/print_list.h"
-#include "support/form_fixture.h"
+#include "support/fake_window.h"
 
 namespace tavrel {
 namespace {
 
-using testing::FormFixture;
+using testing::FakeWindow;
 using testing::splitLines;
 
 // Records what reaches the printer; fails at the step it is told to.
@@ -49,7 +49,7 @@ private:
 struct PrintCase {
     const char* name;
     const char* lines;
-    int answer;
+    Answer answer;
     PrintStatus beginStatus;
     std::size_t stopAfter;
     PrintStatus lineStatus;
@@ -63,7 +63,7 @@ class PrintTable : public ::testing::TestWithParam<PrintCase> {};
 TEST_P(PrintTable, PrintsEveryLineAfterYes)
 {
     const PrintCase& c = GetParam();
-    FormFixture f;
+    FakeWindow f;
     f.setLines(splitLines(c.lines));
     f.dialogs.answer(c.answer);
     RecordingPrinter printer;
@@ -72,10 +72,9 @@ TEST_P(PrintTable, PrintsEveryLineAfterYes)
     printer.lineStatus = c.lineStatus;
     printer.endStatus = c.endStatus;
 
-    mnuPrint_Click(f.form, printer);
+    printList(f.window, printer);
 
     EXPECT_EQ(printer.events, splitLines(c.events));
-    EXPECT_EQ(f.vars.reply, c.answer);
     ASSERT_GE(f.dialogs.calls.size(), 1u);
     const auto& q = f.dialogs.calls[0];
     EXPECT_EQ(q.prompt, "Tavrel will now start printing.");
@@ -100,32 +99,32 @@ constexpr std::size_t All = SIZE_MAX;
 INSTANTIATE_TEST_SUITE_P(
     Cases, PrintTable,
     ::testing::Values(
-        PrintCase{"No", "1 x 6 / 2 x 3", AnswerNo, Ok, All, Ok, Ok, "", nullptr},
-        PrintCase{"Yes", "1 x 6 / 2 x 3", AnswerYes, Ok, All, Ok, Ok, "begin / 1 x 6 / 2 x 3 / end", nullptr},
-        PrintCase{"EmptyList", "", AnswerYes, Ok, All, Ok, Ok, "begin / end", nullptr},
-        PrintCase{"ErrorReportPrintsAsLines", "ERROR! / Overflow", AnswerYes, Ok, All, Ok, Ok,
+        PrintCase{"No", "1 x 6 / 2 x 3", Answer::No, Ok, All, Ok, Ok, "", nullptr},
+        PrintCase{"Yes", "1 x 6 / 2 x 3", Answer::Yes, Ok, All, Ok, Ok, "begin / 1 x 6 / 2 x 3 / end", nullptr},
+        PrintCase{"EmptyList", "", Answer::Yes, Ok, All, Ok, Ok, "begin / end", nullptr},
+        PrintCase{"ErrorReportPrintsAsLines", "ERROR! / Overflow", Answer::Yes, Ok, All, Ok, Ok,
                   "begin / ERROR! / Overflow / end", nullptr},
-        PrintCase{"NoPrinter", "a", AnswerYes, PrintStatus::NoPrinter, All, Ok, Ok, "begin",
+        PrintCase{"NoPrinter", "a", Answer::Yes, PrintStatus::NoPrinter, All, Ok, Ok, "begin",
                   "No printer is installed."},
-        PrintCase{"CannotStart", "a", AnswerYes, PrintStatus::Failed, All, Ok, Ok, "begin",
+        PrintCase{"CannotStart", "a", Answer::Yes, PrintStatus::Failed, All, Ok, Ok, "begin",
                   "The list could not be printed."},
-        PrintCase{"FailsMidway", "a / b / c", AnswerYes, Ok, 1, PrintStatus::Failed, Ok, "begin / a",
+        PrintCase{"FailsMidway", "a / b / c", Answer::Yes, Ok, 1, PrintStatus::Failed, Ok, "begin / a",
                   "The list could not be printed."},
-        PrintCase{"CancelledMidway", "a / b / c", AnswerYes, Ok, 2, PrintStatus::Cancelled, Ok, "begin / a / b",
+        PrintCase{"CancelledMidway", "a / b / c", Answer::Yes, Ok, 2, PrintStatus::Cancelled, Ok, "begin / a / b",
                   nullptr},
-        PrintCase{"StoppedMidway", "a / b / c", AnswerYes, Ok, 2, PrintStatus::Stopped, Ok, "begin / a / b",
+        PrintCase{"StoppedMidway", "a / b / c", Answer::Yes, Ok, 2, PrintStatus::Stopped, Ok, "begin / a / b",
                   "Printing was cancelled. Lines 1 to 2 had already been printed."},
-        PrintCase{"CannotFinish", "a", AnswerYes, Ok, All, Ok, PrintStatus::Failed, "begin / a / end",
+        PrintCase{"CannotFinish", "a", Answer::Yes, Ok, All, Ok, PrintStatus::Failed, "begin / a / end",
                   "The list could not be printed."}),
     [](const ::testing::TestParamInfo<PrintCase>& info) { return std::string(info.param.name); });
 
 TEST(Print, BeginsWithCourierNewTenPointAndTheLineCount)
 {
-    FormFixture f;
+    FakeWindow f;
     f.setLines({"a", "b", "c"});
-    f.dialogs.answer(AnswerYes);
+    f.dialogs.answer(Answer::Yes);
     RecordingPrinter printer;
-    mnuPrint_Click(f.form, printer);
+    printList(f.window, printer);
     EXPECT_EQ(printer.settings.fontName, "Courier New");
     EXPECT_EQ(printer.settings.fontSize, 10.0f);
     EXPECT_EQ(printer.settings.margin, 300.0f);

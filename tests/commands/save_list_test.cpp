@@ -4,12 +4,12 @@
 #include <optional>
 
 #include "commands/save_list.h"
-#include "support/form_fixture.h"
+#include "support/fake_window.h"
 
 namespace tavrel {
 namespace {
 
-using testing::FormFixture;
+using testing::FakeWindow;
 using testing::ScriptedDialogs;
 using testing::splitLines;
 
@@ -58,11 +58,10 @@ struct SaveCase {
     const char* lines;                // " / " between list lines
     std::optional<std::string> path;  // what the dialog returns
     std::optional<std::string> old;   // content of the file before
-    std::optional<int> answer;        // to the overwrite question
+    std::optional<Answer> answer;     // to the overwrite question
     bool writeFails;
     const char* fileAfter;            // nullptr: no such file
     std::vector<std::string> prompts; // every message box shown, in order
-    std::optional<int> replyAfter;
 };
 
 class SaveTable : public ::testing::TestWithParam<SaveCase> {};
@@ -70,9 +69,8 @@ class SaveTable : public ::testing::TestWithParam<SaveCase> {};
 TEST_P(SaveTable, AsksWritesAndReports)
 {
     const SaveCase& c = GetParam();
-    FormFixture f;
+    FakeWindow f;
     f.setLines(splitLines(c.lines));
-    f.vars.reply = 1;  // left by an earlier question
     ScriptedSaveDialog dialog;
     dialog.path = c.path;
     MemoryFileStore store;
@@ -83,7 +81,7 @@ TEST_P(SaveTable, AsksWritesAndReports)
     if (c.answer)
         f.dialogs.answer(*c.answer);
 
-    mnuSave_Click(f.form, dialog, store);
+    saveList(f.window, dialog, store);
 
     if (c.fileAfter)
         EXPECT_EQ(store.files[kPath], c.fileAfter);
@@ -93,7 +91,6 @@ TEST_P(SaveTable, AsksWritesAndReports)
     for (const auto& call : f.dialogs.calls)
         prompts.push_back(call.prompt);
     EXPECT_EQ(prompts, c.prompts);
-    EXPECT_EQ(f.vars.reply, c.replyAfter);
     EXPECT_TRUE(f.dialogs.scriptUsedUp());
     EXPECT_EQ(f.lines(), splitLines(c.lines));  // the list is never changed
 }
@@ -101,32 +98,31 @@ TEST_P(SaveTable, AsksWritesAndReports)
 INSTANTIATE_TEST_SUITE_P(
     Cases, SaveTable,
     ::testing::Values(
-        SaveCase{"TwoLines", "1 x 6 / 2 x 3", kPath, {}, {}, false, "1 x 6\r\n2 x 3\r\n", {"File saved."}, 1},
-        SaveCase{"EmptyListGivesEmptyFile", "", kPath, {}, {}, false, "", {"File saved."}, 1},
+        SaveCase{"TwoLines", "1 x 6 / 2 x 3", kPath, {}, {}, false, "1 x 6\r\n2 x 3\r\n", {"File saved."}},
+        SaveCase{"EmptyListGivesEmptyFile", "", kPath, {}, {}, false, "", {"File saved."}},
         SaveCase{"TextKeptExactly", "  padded  / ERROR! / Overflow", kPath, {}, {}, false,
-                 "  padded \r\nERROR!\r\nOverflow\r\n", {"File saved."}, 1},
-        SaveCase{"CancelInDialog", "a", std::nullopt, {}, {}, false, nullptr, {kFailurePrompt}, 1},
-        SaveCase{"YesReplacesLongerFile", "a", kPath, std::string("old old old\r\n"), AnswerYes, false, "a\r\n",
-                 {kQuestion, "File saved."}, AnswerYes},
-        SaveCase{"NoKeepsFile", "a", kPath, std::string("old"), AnswerNo, false, "old", {kQuestion}, AnswerNo},
-        SaveCase{"CancelKeepsFile", "a", kPath, std::string("old"), AnswerCancel, false, "old", {kQuestion},
-                 AnswerCancel},
-        SaveCase{"WriteFails", "a", kPath, {}, {}, true, nullptr, {kFailurePrompt}, 1},
-        SaveCase{"WriteFailsAfterYes", "a", kPath, std::string("old"), AnswerYes, true, "old",
-                 {kQuestion, kFailurePrompt}, AnswerYes}),
+                 "  padded \r\nERROR!\r\nOverflow\r\n", {"File saved."}},
+        SaveCase{"CancelInDialog", "a", std::nullopt, {}, {}, false, nullptr, {kFailurePrompt}},
+        SaveCase{"YesReplacesLongerFile", "a", kPath, std::string("old old old\r\n"), Answer::Yes, false, "a\r\n",
+                 {kQuestion, "File saved."}},
+        SaveCase{"NoKeepsFile", "a", kPath, std::string("old"), Answer::No, false, "old", {kQuestion}},
+        SaveCase{"CancelKeepsFile", "a", kPath, std::string("old"), Answer::Cancel, false, "old", {kQuestion}},
+        SaveCase{"WriteFails", "a", kPath, {}, {}, true, nullptr, {kFailurePrompt}},
+        SaveCase{"WriteFailsAfterYes", "a", kPath, std::string("old"), Answer::Yes, true, "old",
+                 {kQuestion, kFailurePrompt}}),
     [](const ::testing::TestParamInfo<SaveCase>& info) { return std::string(info.param.name); });
 
 TEST(Save, MessageBoxesCarryTheirTitlesButtonsAndIcons)
 {
-    FormFixture f;
+    FakeWindow f;
     ScriptedSaveDialog dialog;
     MemoryFileStore store;
     dialog.path = kPath;
     store.files[kPath] = "old";
-    f.dialogs.answer(AnswerYes);
-    mnuSave_Click(f.form, dialog, store);
+    f.dialogs.answer(Answer::Yes);
+    saveList(f.window, dialog, store);
     dialog.path.reset();
-    mnuSave_Click(f.form, dialog, store);
+    saveList(f.window, dialog, store);
 
     ASSERT_EQ(f.dialogs.calls.size(), 3u);
     const auto& q = f.dialogs.calls[0];
@@ -145,10 +141,10 @@ TEST(Save, MessageBoxesCarryTheirTitlesButtonsAndIcons)
 
 TEST(Save, OffersTextFilesFirstThenAllFiles)
 {
-    FormFixture f;
+    FakeWindow f;
     ScriptedSaveDialog dialog;
     MemoryFileStore store;
-    mnuSave_Click(f.form, dialog, store);
+    saveList(f.window, dialog, store);
     ASSERT_EQ(dialog.shown.size(), 1u);
     const SaveDialogSettings& s = dialog.shown[0];
     ASSERT_EQ(s.filters.size(), 2u);

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "commands/settings_commands.h"
-#include "support/form_fixture.h"
+#include "support/fake_window.h"
 
 namespace tavrel {
 namespace {
 
-using testing::FormFixture;
+using testing::FakeWindow;
 using Call = testing::ScriptedDialogs::Call;
 
 const char* const kRangeQuestion =
@@ -20,7 +20,7 @@ const char* const kRangeQuestion =
 struct RangeCase {
     const char* name;
     std::int32_t lowerBefore, upperBefore;
-    int opening;
+    Answer opening;
     std::vector<std::string> typed;
     std::int32_t lowerAfter, upperAfter;
     std::vector<std::string> defaults;
@@ -32,17 +32,16 @@ class DefineRangesTable : public ::testing::TestWithParam<RangeCase> {};
 TEST_P(DefineRangesTable, StoresEachAnswerAndAsksAgain)
 {
     const RangeCase& c = GetParam();
-    FormFixture f;
-    f.vars.LRange = c.lowerBefore;
-    f.vars.URange = c.upperBefore;
+    FakeWindow f;
+    f.settings.range.low = c.lowerBefore;
+    f.settings.range.high = c.upperBefore;
     f.dialogs.answer(c.opening);
     for (const std::string& t : c.typed)
         f.dialogs.type(t);
-    mnuRange_Click(f.form);
+    defineRanges(f.window);
 
-    EXPECT_EQ(f.vars.LRange, c.lowerAfter);
-    EXPECT_EQ(f.vars.URange, c.upperAfter);
-    EXPECT_EQ(f.vars.reply, c.opening);
+    EXPECT_EQ(f.settings.range.low, c.lowerAfter);
+    EXPECT_EQ(f.settings.range.high, c.upperAfter);
     EXPECT_TRUE(f.dialogs.scriptUsedUp());
     ASSERT_GE(f.dialogs.calls.size(), 1u);
     EXPECT_EQ(f.dialogs.calls[0].prompt, kRangeQuestion);
@@ -72,19 +71,19 @@ const char* const kFailure = "An error has occured, or maybe you just clicked Ca
 INSTANTIATE_TEST_SUITE_P(
     Cases, DefineRangesTable,
     ::testing::Values(
-        RangeCase{"Simple", 0, 0, AnswerYes, {"10", "20"}, 10, 20, {"0", "0"}, ""},
-        RangeCase{"AskedAgain", 0, 0, AnswerYes, {"-5", "0", "0", "100"}, 0, 100, {"0", "-5", "0", "0"}, ""},
-        RangeCase{"Floored", 0, 0, AnswerYes, {"2.7", "2.9", "3.1"}, 2, 3, {"0", "0", "2"}, ""},
-        RangeCase{"Blanks", 0, 0, AnswerYes, {" 4 ", "\t5"}, 4, 5, {"0", "0"}, ""},
-        RangeCase{"CancelLower", 7, 9, AnswerYes, {""}, 7, 9, {"7"}, kFailure},
-        RangeCase{"CancelUpper", 0, 0, AnswerYes, {"20", ""}, 20, 0, {"0", "0"}, kFailure},
-        RangeCase{"Letters", 1, 2, AnswerYes, {"abc"}, 1, 2, {"1"}, kFailure},
-        RangeCase{"TrailingLetters", 1, 2, AnswerYes, {"12abc"}, 1, 2, {"1"}, kFailure},
-        RangeCase{"TooBig", 1, 2, AnswerYes, {"3000000000"}, 1, 2, {"1"}, kFailure},
-        RangeCase{"HugeExponent", 1, 2, AnswerYes, {"1e400"}, 1, 2, {"1"}, kFailure},
-        RangeCase{"UpperFailsAfterLower", 1, 4, AnswerYes, {"8", "x"}, 8, 4, {"1", "4"}, kFailure},
-        RangeCase{"No", 10, 20, AnswerNo, {}, 0, 0, {}, "No ranges defined."},
-        RangeCase{"Cancel", 10, 20, AnswerCancel, {}, 10, 20, {}, ""}),
+        RangeCase{"Simple", 0, 0, Answer::Yes, {"10", "20"}, 10, 20, {"0", "0"}, ""},
+        RangeCase{"AskedAgain", 0, 0, Answer::Yes, {"-5", "0", "0", "100"}, 0, 100, {"0", "-5", "0", "0"}, ""},
+        RangeCase{"Floored", 0, 0, Answer::Yes, {"2.7", "2.9", "3.1"}, 2, 3, {"0", "0", "2"}, ""},
+        RangeCase{"Blanks", 0, 0, Answer::Yes, {" 4 ", "\t5"}, 4, 5, {"0", "0"}, ""},
+        RangeCase{"CancelLower", 7, 9, Answer::Yes, {""}, 7, 9, {"7"}, kFailure},
+        RangeCase{"CancelUpper", 0, 0, Answer::Yes, {"20", ""}, 20, 0, {"0", "0"}, kFailure},
+        RangeCase{"Letters", 1, 2, Answer::Yes, {"abc"}, 1, 2, {"1"}, kFailure},
+        RangeCase{"TrailingLetters", 1, 2, Answer::Yes, {"12abc"}, 1, 2, {"1"}, kFailure},
+        RangeCase{"TooBig", 1, 2, Answer::Yes, {"3000000000"}, 1, 2, {"1"}, kFailure},
+        RangeCase{"HugeExponent", 1, 2, Answer::Yes, {"1e400"}, 1, 2, {"1"}, kFailure},
+        RangeCase{"UpperFailsAfterLower", 1, 4, Answer::Yes, {"8", "x"}, 8, 4, {"1", "4"}, kFailure},
+        RangeCase{"No", 10, 20, Answer::No, {}, 0, 0, {}, "No ranges defined."},
+        RangeCase{"Cancel", 10, 20, Answer::Cancel, {}, 10, 20, {}, ""}),
     [](const ::testing::TestParamInfo<RangeCase>& info) { return info.param.name; });
 
 struct MultiplesCase {
@@ -100,12 +99,12 @@ class MultiplesSettingsTable : public ::testing::TestWithParam<MultiplesCase> {}
 TEST_P(MultiplesSettingsTable, CountFlooredRatioRoundedBothAtLeastOne)
 {
     const MultiplesCase& c = GetParam();
-    FormFixture f;
+    FakeWindow f;
     for (const std::string& t : c.typed)
         f.dialogs.type(t);
-    mnuSet_Click(f.form);
-    EXPECT_EQ(f.vars.MaxMultiples, c.countAfter);
-    EXPECT_EQ(f.vars.MRatio, c.ratioAfter);
+    setMultiples(f.window);
+    EXPECT_EQ(f.settings.multiples.count, c.countAfter);
+    EXPECT_EQ(f.settings.multiples.multiplier, c.ratioAfter);
     EXPECT_TRUE(f.dialogs.scriptUsedUp());
     std::vector<std::string> defaults;
     bool failure = false;

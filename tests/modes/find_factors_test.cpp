@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "modes/find_factors.h"
-#include "support/form_fixture.h"
+#include "support/fake_window.h"
 
 namespace tavrel {
 namespace {
 
-using testing::FormFixture;
+using testing::FakeWindow;
 using testing::splitLines;
 
 struct FactorsCase {
@@ -22,11 +22,11 @@ class FindFactorsTable : public ::testing::TestWithParam<FactorsCase> {};
 TEST_P(FindFactorsTable, ListsPairsCountAndSummary)
 {
     const FactorsCase& c = GetParam();
-    FormFixture f;
-    f.vars.LRange = c.lower;
-    f.vars.URange = c.upper;
+    FakeWindow f;
+    f.settings.range.low = c.lower;
+    f.settings.range.high = c.upper;
     f.input.setText(c.input);
-    FindFactors(f.form);
+    findFactors(f.window);
     EXPECT_EQ(f.lines(), splitLines(c.lines));
     EXPECT_EQ(f.input.text(), c.boxAfter);
     EXPECT_TRUE(f.dialogs.calls.empty());
@@ -70,9 +70,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FindFactors, PowerOfTwoRunsPastSixteenBits)
 {
-    FormFixture f;
+    FakeWindow f;
     f.input.setText("1073741824");
-    FindFactors(f.form);
+    findFactors(f.window);
     std::vector<std::string> lines = f.lines();
     ASSERT_GE(lines.size(), 7u);
     EXPECT_EQ(lines[lines.size() - 7], "32768 x 32768");
@@ -82,10 +82,10 @@ TEST(FindFactors, PowerOfTwoRunsPastSixteenBits)
 TEST(FindFactors, ZeroAndNonNumbersAskNothingOfTheList)
 {
     for (const char* input : {"0", "0.5", "abc", "", "nan", "inf", "&O99"}) {
-        FormFixture f;
+        FakeWindow f;
         f.setLines({"kept"});
         f.input.setText(input);
-        FindFactors(f.form);
+        findFactors(f.window);
         EXPECT_EQ(f.lines(), std::vector<std::string>{"kept"}) << input;
         EXPECT_EQ(f.input.text(), "No solution") << input;
         ASSERT_EQ(f.dialogs.calls.size(), 1u) << input;
@@ -102,7 +102,7 @@ TEST(FindFactors, ZeroMessageSeesRunningInTheBox)
     struct Peek : testing::ScriptedDialogs {
         PlainInputBox* box = nullptr;
         std::string seen;
-        int messageBox(const std::string& p, Buttons b, Icon i, const std::string& t) override
+        Answer messageBox(const std::string& p, Buttons b, Icon i, const std::string& t) override
         {
             seen = box->text();
             return ScriptedDialogs::messageBox(p, b, i, t);
@@ -110,20 +110,20 @@ TEST(FindFactors, ZeroMessageSeesRunningInTheBox)
     } dialogs;
     ResultsList list;
     PlainInputBox input;
-    WindowVariables vars;
+    Settings vars;
     dialogs.box = &input;
-    Form form{list, input, vars, dialogs};
+    Window form{list, input, vars, dialogs};
     input.setText("0");
-    FindFactors(form);
+    findFactors(form);
     EXPECT_EQ(dialogs.seen, "Running...");
 }
 
 TEST(FindFactors, ErrorReportReplacesEarlierList)
 {
-    FormFixture f;
+    FakeWindow f;
     f.setLines({"a", "b", "c"});
     f.input.setText("3000000000");
-    FindFactors(f.form);
+    findFactors(f.window);
     EXPECT_EQ(f.lines(), (std::vector<std::string>{"ERROR!", "Overflow"}));
 }
 

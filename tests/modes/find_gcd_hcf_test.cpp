@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "modes/find_gcd_hcf.h"
-#include "support/form_fixture.h"
+#include "support/fake_window.h"
 
 namespace tavrel {
 namespace {
 
-using testing::FormFixture;
+using testing::FakeWindow;
 using testing::splitLines;
 
 struct GcdCase {
@@ -23,12 +23,11 @@ class FindGcdHcfTable : public ::testing::TestWithParam<GcdCase> {};
 TEST_P(FindGcdHcfTable, ReportsTheGreatestCommonDivisor)
 {
     const GcdCase& c = GetParam();
-    FormFixture f;
+    FakeWindow f;
     f.setLines(splitLines(c.lines));
     f.input.setText("typed but not entered");
-    FindGcdHcf(f.form);
+    findGcdHcf(f.window);
     EXPECT_EQ(f.input.text(), c.box);
-    EXPECT_EQ(f.vars.Y, c.y);
     EXPECT_EQ(f.lines(), splitLines(c.listAfter ? c.listAfter : c.lines));
     if (c.reported) {
         ASSERT_EQ(f.dialogs.calls.size(), 1u);
@@ -68,22 +67,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FindGcdHcf, AgainAfterAddingANumber)
 {
-    FormFixture f;
+    FakeWindow f;
     f.setLines({"12", "18"});
-    FindGcdHcf(f.form);
+    findGcdHcf(f.window);
     EXPECT_EQ(f.input.text(), "6");
     f.list.append("8");
-    FindGcdHcf(f.form);
+    findGcdHcf(f.window);
     EXPECT_EQ(f.input.text(), "2");
-    EXPECT_EQ(f.vars.Y, 2);
 }
 
 TEST(FindGcdHcf, LongListStaysCorrect)
 {
-    FormFixture f;
+    FakeWindow f;
     for (int i = 1; i <= 100000; ++i)
         f.list.append(std::to_string(2310 * (i % 7 + 1)));
-    FindGcdHcf(f.form);
+    findGcdHcf(f.window);
     EXPECT_EQ(f.input.text(), "2310");
 }
 

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "modes/failure.h"
+#include "arithmetic/failure.h"
 #include "modes/find_multiples.h"
-#include "support/form_fixture.h"
+#include "support/fake_window.h"
 
 namespace tavrel {
 namespace {
 
-using testing::FormFixture;
+using testing::FakeWindow;
 
 struct MultiplesCase {
     const char* name;
@@ -27,14 +27,14 @@ class FindMultiplesTable : public ::testing::TestWithParam<MultiplesCase> {};
 TEST_P(FindMultiplesTable, ListsTheShownMultiples)
 {
     const MultiplesCase& c = GetParam();
-    FormFixture f;
-    f.vars.MaxMultiples = c.maxMultiples;
-    f.vars.MRatio = c.ratio;
-    f.vars.LRange = c.lower;
-    f.vars.URange = c.upper;
+    FakeWindow f;
+    f.settings.multiples.count = c.maxMultiples;
+    f.settings.multiples.multiplier = c.ratio;
+    f.settings.range.low = c.lower;
+    f.settings.range.high = c.upper;
     f.setLines({"old line"});
     f.input.setText(c.input);
-    FindMultiples(f.form);
+    findMultiples(f.window);
     EXPECT_EQ(f.list.count(), c.count);
     EXPECT_EQ(f.list.line(0), c.first);
     EXPECT_EQ(f.list.line(static_cast<std::ptrdiff_t>(f.list.count()) - 1), c.last);
@@ -71,20 +71,20 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FindMultiples, EveryLineOfASmallRun)
 {
-    FormFixture f;
-    f.vars.MaxMultiples = 3;
+    FakeWindow f;
+    f.settings.multiples.count = 3;
     f.input.setText("-4");
-    FindMultiples(f.form);
+    findMultiples(f.window);
     EXPECT_EQ(f.lines(), (std::vector<std::string>{"1 x -4 = -4", "2 x -4 = -8", "3 x -4 = -12"}));
 }
 
 // A count the list cannot hold fails before any memory is spent on it.
 TEST(FindMultiples, CountBeyondCapacityFailsAtOnce)
 {
-    FormFixture f;
-    f.vars.MaxMultiples = 2147483647;
+    FakeWindow f;
+    f.settings.multiples.count = 2147483647;
     f.input.setText("7");
-    FindMultiples(f.form);
+    findMultiples(f.window);
     EXPECT_EQ(f.lines(), (std::vector<std::string>{"ERROR!", std::string(describe(Failure::ListFull))}));
     EXPECT_EQ(f.input.text(), "Running...");
 }
@@ -93,12 +93,12 @@ TEST(FindMultiples, CountBeyondCapacityFailsAtOnce)
 // ones are visited.
 TEST(FindMultiples, HugeCountUnderANarrowRange)
 {
-    FormFixture f;
-    f.vars.MaxMultiples = 2147483647;
-    f.vars.LRange = 100;
-    f.vars.URange = 120;
+    FakeWindow f;
+    f.settings.multiples.count = 2147483647;
+    f.settings.range.low = 100;
+    f.settings.range.high = 120;
     f.input.setText("7");
-    FindMultiples(f.form);
+    findMultiples(f.window);
     EXPECT_EQ(f.lines(), (std::vector<std::string>{"15 x 7 = 105", "16 x 7 = 112", "17 x 7 = 119"}));
 }
 

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "modes/square_roots.h"
-#include "support/form_fixture.h"
+#include "support/fake_window.h"
 
 namespace tavrel {
 namespace {
 
-using testing::FormFixture;
+using testing::FakeWindow;
 using testing::splitLines;
 
 struct RootCase {
@@ -20,10 +20,10 @@ class SquareRootsTable : public ::testing::TestWithParam<RootCase> {};
 TEST_P(SquareRootsTable, RewritesTheRoot)
 {
     const RootCase& c = GetParam();
-    FormFixture f;
+    FakeWindow f;
     f.setLines({"earlier", "lines"});
     f.input.setText(c.input);
-    SquareRoots(f.form);
+    squareRoots(f.window);
     EXPECT_EQ(f.lines(), splitLines(c.lines));
     EXPECT_EQ(f.input.text(), c.box);
     EXPECT_TRUE(f.dialogs.calls.empty());

@@ -1,0 +1,15 @@
+#include <QApplication>
+
+#include "gui/main_window/main_window.h"
+#include "tavrel/version.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tavrel"));
+    QApplication::setApplicationVersion(QString::fromUtf8(tavrel::kVersion.data(), tavrel::kVersion.size()));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Tavrel"));
+    tavrel::MainWindow window;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,292 @@
+#include "gui/main_window/main_window.h"
+
+#include <QAction>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QTime>
+
+#include "gui/about_window/about_window.h"
+#include "gui/common/icons.h"
+#include "app/input_dispatch.h"
+#include "state/mode.h"
+#include "gui/common/named_widget.h"
+#include "gui/main_window/menu_shortcuts_first.h"
+#include "gui/main_window/mode_label.h"
+#include "gui/main_window/results_list_model.h"
+#include "gui/common/twips.h"
+#include "app/random_number.h"
+#include "app/sizing_rule.h"
+#include "app/startup.h"
+#include "commands/list_commands.h"
+#include "commands/print_list.h"
+#include "commands/save_list.h"
+#include "commands/settings_commands.h"
+#include "gui/platform/line_edit_input_box.h"
+#include "gui/platform/qt_clipboard.h"
+#include "gui/platform/qt_dialogs.h"
+#include "gui/platform/qt_file_store.h"
+#include "gui/platform/qt_printer.h"
+#include "gui/platform/qt_save_dialog.h"
+
+namespace tavrel {
+namespace {
+
+QFont listFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(9.75);
+    font.setBold(true);
+    return font;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
+    : QMainWindow(parent),
+      settings_(startupSettings(QDir::currentPath().toStdString())),
+      clipboard_(std::make_unique<QtClipboard>()),
+      files_(std::make_unique<QtFileStore>()),
+      services_(services)
+{
+    if (!services_.dialogs)
+        services_.dialogs = (ownDialogs_ = std::make_unique<QtDialogs>(this)).get();
+    if (!services_.saveDialog)
+        services_.saveDialog = (ownSaveDialog_ = std::make_unique<QtSaveDialog>(this)).get();
+    if (!services_.printer)
+        services_.printer = (ownPrinter_ = std::make_unique<QtPrinter>(this)).get();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tavrel VI"));
+    setWindowIcon(tavrelIcon());
+    setAccessibleName(QStringLiteral("Tavrel VI"));
+    buildControls();
+    buildMenus();
+    input_ = std::make_unique<LineEditInputBox>(inputEdit_);
+    window_ = std::make_unique<Window>(Window{list_, *input_, settings_, *services_.dialogs});
+    showMode(settings_.mode);
+    inputEdit_->setFocus();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    const int clientWidth = twipsToPixels(this, kClientWidth);
+    client->setFixedWidth(clientWidth);
+
+    modeLabel_ = named(new ModeLabel(client), "Label1");
+    modeLabel_->setGeometry(twipsRect(this, 0, 0, 1455, 255));
+    modeLabel_->setToolTip(QStringLiteral("Double-click here to generate random number"));
+    connect(modeLabel_, &ModeLabel::doubleClicked, this, &MainWindow::putRandomNumber);
+
+    inputEdit_ = named(new QLineEdit(client), "Text1", tr("Input"));
+    inputEdit_->setGeometry(twipsRect(this, 1560, 0, 2055, 285));
+    inputEdit_->setFont(listFont());
+    inputEdit_->setToolTip(QStringLiteral("Input"));
+    inputEdit_->setMaxLength(32767 * 1024);  // no practical limit, as the box has none
+    connect(inputEdit_, &QLineEdit::returnPressed, this, &MainWindow::onEnter);
+
+    okButton_ = named(new QPushButton(QStringLiteral("&OK"), client), "cmdOK");
+    okButton_->setGeometry(twipsRect(this, 3720, 0, 735, 375));
+    okButton_->setAutoDefault(false);
+    okButton_->setDefault(false);
+    connect(okButton_, &QPushButton::clicked, this, &MainWindow::onOk);
+
+    listView_ = named(new QListView(client), "List2", tr("Results"));
+    listView_->setGeometry(twipsRect(this, 0, 360, 4455, 2460));
+    listView_->setFont(listFont());
+    listView_->setUniformItemSizes(true);
+    listView_->setSelectionMode(QAbstractItemView::SingleSelection);
+    listView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    model_ = new ResultsListModel(list_, this);
+    listView_->setModel(model_);
+    // The selected entry is the highlighted line. The view's current line is
+    // not enough: tabbing into the list makes the first line current without
+    // highlighting it, and Ctrl+click takes the highlight off a line.
+    connect(listView_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const QModelIndexList rows = listView_->selectionModel()->selectedRows();
+        list_.setSelectedIndex(rows.isEmpty() ? -1 : rows.first().row());
+    });
+    // A removed line leaves no line selected, rather than the view's
+    // habit of moving the selection to a neighbour.
+    auto unselect = [this] {
+        listView_->selectionModel()->clear();
+        list_.setSelectedIndex(-1);
+    };
+    connect(model_, &QAbstractItemModel::modelReset, this, unselect);
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, unselect);
+    listView_->raise();
+
+    setTabOrder(inputEdit_, listView_);
+    setTabOrder(listView_, okButton_);
+    auto* shortcutsFirst = new MenuShortcutsFirst(this);
+    for (QWidget* control : {static_cast<QWidget*>(inputEdit_), static_cast<QWidget*>(listView_), static_cast<QWidget*>(okButton_)})
+        shortcutsFirst->watch(control);
+    modeLabel_->setFocusPolicy(Qt::NoFocus);
+}
+
+void MainWindow::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("menuBar"));
+    bar->setAccessibleName(tr("Menu bar"));
+    // objectNames are the names automation finds the menus and commands by.
+    auto command = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& key,
+                          void (MainWindow::*run)()) {
+        auto* a = new QAction(caption, this);
+        a->setObjectName(QLatin1String(name));
+        if (!key.isEmpty())
+            a->setShortcut(key);
+        a->setShortcutContext(Qt::WindowShortcut);
+        menu->addAction(a);
+        if (run)
+            connect(a, &QAction::triggered, this, run);
+        return a;
+    };
+    auto menu = [bar](const char* name, const QString& caption) {
+        QMenu* m = bar->addMenu(caption);
+        m->setObjectName(QLatin1String(name));
+        m->menuAction()->setObjectName(QLatin1String(name));
+        return m;
+    };
+
+    QMenu* windowMenu = menu("mnuWin", QStringLiteral("&Window"));
+    command(windowMenu, "mnuMin", QStringLiteral("&Minimize"), QKeySequence(Qt::CTRL | Qt::Key_M),
+            &MainWindow::minimize);
+    command(windowMenu, "mnuExit", QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_T), &MainWindow::exit);
+    command(windowMenu, "mnuAbout", QStringLiteral("&Help"), QKeySequence(Qt::Key_F1), &MainWindow::showHelp);
+
+    QMenu* modeMenu = menu("mnuMode", QStringLiteral("&Mode"));
+    for (Mode mode : kModes) {
+        const std::string_view caption = modeCaption(mode);
+        const auto position = static_cast<int>(menuPosition(mode));
+        QAction* a = command(modeMenu, "", QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
+                             QKeySequence(Qt::Key_F2 + position), nullptr);
+        a->setObjectName(QStringLiteral("mnuMode1_%1").arg(position));
+        a->setCheckable(true);
+        a->setEnabled(isSelectable(mode));
+        connect(a, &QAction::triggered, this, [this, mode] { chooseMode(mode); });
+        modeActions_[menuPosition(mode)] = a;
+    }
+
+    QMenu* listMenu = menu("mnuList", QStringLiteral("&List"));
+    command(listMenu, "mnuCopy", QStringLiteral("Copy selected &entry"), QKeySequence(Qt::CTRL | Qt::Key_E),
+            &MainWindow::copySelectedEntry);
+    command(listMenu, "mnuDel", QStringLiteral("&Delete selected entry"), QKeySequence(Qt::CTRL | Qt::Key_D),
+            &MainWindow::deleteSelectedEntry);
+    command(listMenu, "mnuClear", QStringLiteral("Clear &list"), QKeySequence(Qt::CTRL | Qt::Key_L),
+            &MainWindow::clearList);
+
+    // Save and Print are commands on the bar itself.
+    auto barCommand = [this, bar](const char* name, const QString& caption, void (MainWindow::*run)()) {
+        auto* a = new QAction(caption, this);
+        a->setObjectName(QLatin1String(name));
+        bar->addAction(a);
+        connect(a, &QAction::triggered, this, run);
+    };
+    barCommand("mnuSave", QStringLiteral("&Save"), &MainWindow::saveList);
+    barCommand("mnuPrint", QStringLiteral("&Print"), &MainWindow::printList);
+
+    QMenu* settingsMenu = menu("mnuSetMain", QStringLiteral("Se&ttings"));
+    command(settingsMenu, "mnuRange", QStringLiteral("Define &Ranges"), QKeySequence(Qt::SHIFT | Qt::Key_F1),
+            &MainWindow::defineRanges);
+    command(settingsMenu, "mnuSet", QStringLiteral("&Multiples"), QKeySequence(Qt::SHIFT | Qt::Key_F2),
+            &MainWindow::setMultiples);
+}
+
+void MainWindow::showMode(Mode mode)
+{
+    for (Mode each : kModes)
+        modeActions_[menuPosition(each)]->setChecked(each == mode);
+    const std::string_view caption = modeCaption(mode);
+    modeLabel_->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+}
+
+template <class Run>
+void MainWindow::runBusy(Run run)
+{
+    // The window cannot respond while a run lasts; the cursor says why.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    run();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void MainWindow::onEnter()
+{
+    runBusy([this] { pressEnter(*window_); });
+}
+
+void MainWindow::onOk()
+{
+    runBusy([this] { pressOk(*window_); });
+}
+
+void MainWindow::putRandomNumber()
+{
+    const double seconds = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+    inputEdit_->setText(QString::number(randomNumber(seconds)));
+    inputEdit_->setFocus();
+}
+
+void MainWindow::minimize() { showMinimized(); }
+
+void MainWindow::exit()
+{
+    if (about_)
+        about_->close();
+    close();
+}
+
+void MainWindow::showHelp()
+{
+    about_ = showHelpBeside(*this, aboutValues_, settings_.workDir, about_);
+}
+
+void MainWindow::chooseMode(Mode mode)
+{
+    tavrel::chooseMode(*window_, *this, mode);
+    showMode(settings_.mode);  // a refused change puts the tick back
+}
+
+void MainWindow::copySelectedEntry() { tavrel::copySelectedEntry(list_, *clipboard_); }
+void MainWindow::deleteSelectedEntry() { tavrel::deleteSelectedEntry(*window_); }
+void MainWindow::clearList() { tavrel::clearList(*window_); }
+void MainWindow::defineRanges() { tavrel::defineRanges(*window_); }
+void MainWindow::setMultiples() { tavrel::setMultiples(*window_); }
+void MainWindow::saveList() { tavrel::saveList(*window_, *services_.saveDialog, *files_); }
+void MainWindow::printList() { tavrel::printList(*window_, *services_.printer); }
+
+void MainWindow::applySizing()
+{
+    if (isMinimized())
+        return;
+    QWidget* client = centralWidget();
+    const int outerTwips = pixelsToTwips(this, client->height()) + kFrameHeight;
+    const OuterGeometry g = applySizingRule(outerTwips);
+    listView_->resize(listView_->width(), twipsToPixels(this, g.listHeight));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    applySizing();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // The designed client size is the smallest the window may get.
+    const int menuHeight = menuBar()->sizeHint().height();
+    setMinimumHeight(menuHeight + twipsToPixels(this, kClientHeight));
+    setFixedWidth(twipsToPixels(this, kClientWidth));
+    applySizing();
+}
+
+}  // namespace tavrel

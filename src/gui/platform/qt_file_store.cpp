@@ -1,0 +1,42 @@
+#include "gui/platform/qt_file_store.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace tavrel {
+
+bool QtFileStore::exists(const std::string& path)
+{
+    const QFileInfo info(QString::fromStdString(path));
+    return info.exists() && !info.isDir();
+}
+
+bool QtFileStore::writeWhole(const std::string& path, const ChunkSource& content)
+{
+    // QSaveFile refuses an existing file the user may not write, though a
+    // rename would replace it, and follows a symbolic link to its target.
+    QSaveFile file(QString::fromStdString(path));
+    // A file the user may write in a folder the user may not: no temporary
+    // file can go beside it, so the file is written in place. Every write and
+    // the flush are still checked, but a failure there can leave it cut short.
+    file.setDirectWriteFallback(true);
+    // Unbuffered: every write() reaches the temporary file at once and reports
+    // its own failure. With Qt's write buffer, a failure in the last flush
+    // (a full disk with less than 16 KiB to write) went unnoticed by commit().
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    for (std::string_view piece = content(); !piece.empty(); piece = content()) {
+        const auto size = static_cast<qint64>(piece.size());
+        if (file.write(piece.data(), size) != size) {
+            file.cancelWriting();
+            return false;
+        }
+    }
+    if (!file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();  // a failed cancelWriting() or commit() removes the temporary file
+}
+
+}  // namespace tavrel
