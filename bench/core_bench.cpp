@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "bench/headless_form.h"
+#include "support/fake_window.h"
 #include "modes/find_factors.h"
 #include "modes/find_multiples.h"
 #include "arithmetic/number_reading.h"
@@ -20,7 +20,8 @@ constexpr int kMillion = 1'000'000;
 // 2147483647 is prime: the trial loop runs its full 46339 divisions.
 void BM_FindFactorsLargestPrime(benchmark::State& state)
 {
-    HeadlessForm f;
+    testing::FakeWindow f;
+    f.dialogs.answerAnything = true;
     for (auto _ : state) {
         f.input.setText("2147483647");
         findFactors(f.window);
@@ -59,7 +60,8 @@ BENCHMARK(BM_NumberToText)->Arg(0)->Arg(1);
 
 void BM_FindMultiplesMillion(benchmark::State& state)
 {
-    HeadlessForm f;
+    testing::FakeWindow f;
+    f.dialogs.answerAnything = true;
     f.settings.multiples.count = kMillion;
     for (auto _ : state) {
         f.input.setText("7");
@@ -71,7 +73,7 @@ void BM_FindMultiplesMillion(benchmark::State& state)
 }
 BENCHMARK(BM_FindMultiplesMillion)->Unit(benchmark::kMillisecond);
 
-void fillMillion(HeadlessForm& f)
+void fillMillion(testing::FakeWindow& f)
 {
     f.settings.multiples.count = kMillion;
     f.input.setText("7");
@@ -82,7 +84,8 @@ void fillMillion(HeadlessForm& f)
 // iterations that is well under one percent of a million.
 void BM_ResultsListRemoveMiddle(benchmark::State& state)
 {
-    HeadlessForm f;
+    testing::FakeWindow f;
+    f.dialogs.answerAnything = true;
     fillMillion(f);
     for (auto _ : state)
         f.list.remove(static_cast<std::ptrdiff_t>(f.list.count() / 2));
@@ -92,7 +95,8 @@ BENCHMARK(BM_ResultsListRemoveMiddle)->Unit(benchmark::kMicrosecond);
 
 void BM_ResultsListClearMillion(benchmark::State& state)
 {
-    HeadlessForm f;
+    testing::FakeWindow f;
+    f.dialogs.answerAnything = true;
     for (auto _ : state) {
         state.PauseTiming();
         fillMillion(f);

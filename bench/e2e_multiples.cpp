@@ -1,5 +1,5 @@
 // End-to-end timing of Find Multiples through the real widgets: types 7 into
-// Text1, presses Return and waits until the list view shows the new rows;
+// the input box, presses Return and waits until the list view shows the new rows;
 // then deletes the middle line and clears the list the same way.
 // Usage: e2e_multiples [lines, default 1000000]. Prints "key value" lines.
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise.
@@ -73,23 +73,23 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
 
     tavrel::MainWindow w;
-    w.settings().mode = 1;
+    w.settings().mode = tavrel::Mode::Multiples;
     w.settings().multiples.count = lines;
     w.show();
     if (!QTest::qWaitForWindowExposed(&w))
         return 2;
-    auto* text1 = w.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* input = w.findChild<QLineEdit*>(QStringLiteral("Text1"));
     auto* view = w.findChild<QListView*>(QStringLiteral("List2"));
-    if (!text1 || !view)
+    if (!input || !view)
         return 2;
-    text1->setFocus();
-    QTest::keyClicks(text1, QStringLiteral("7"));
+    input->setFocus();
+    QTest::keyClicks(input, QStringLiteral("7"));
     QTest::qWait(50);
 
     QElapsedTimer timer;
     const long rssBefore = vmRssKiB();
     timer.start();
-    QTest::keyClick(text1, Qt::Key_Return);
+    QTest::keyClick(input, Qt::Key_Return);
     if (!waitForView(view, lines))
         return 1;
     const double enterMs = timer.nsecsElapsed() / 1e6;

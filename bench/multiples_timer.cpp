@@ -6,12 +6,13 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "bench/headless_form.h"
+#include "support/fake_window.h"
 #include "modes/find_multiples.h"
 
 int main(int argc, char** argv)
 {
-    tavrel::bench::HeadlessForm f;
+    tavrel::testing::FakeWindow f;
+    f.dialogs.answerAnything = true;
     f.settings.multiples.count = argc > 1 ? std::atoi(argv[1]) : 1'000'000;
     f.input.setText(argc > 2 ? argv[2] : "7");
 

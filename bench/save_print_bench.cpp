@@ -64,9 +64,7 @@ int main(int argc, char** argv)
     }
     if (mode == "print") {
         QApplication app(argc, argv);
-        QtPrinter printer(nullptr);
-        printer.setPdfOutput(QString::fromStdString(file));
-        printer.setProgress(SIZE_MAX, 0);
+        QtPrinter printer(nullptr, {QString::fromStdString(file), SIZE_MAX, 0});
         const auto start = std::chrono::steady_clock::now();
         PrintStatus status = printer.begin({"Courier New", 10, 300}, list.count());
         for (std::size_t i = 0; i < list.count() && status == PrintStatus::Ok; ++i)

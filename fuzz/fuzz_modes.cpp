@@ -18,9 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "state/window.h"
 #include "app/input_dispatch.h"
-#include "state/mode.h"
+#include "support/fake_window.h"
 #include "modes/error_report.h"
 #include "arithmetic/number_reading.h"
 #include "arithmetic/number_text.h"
@@ -28,22 +27,6 @@
 using namespace tavrel;
 
 namespace {
-
-// Never asks anyone: every message box is answered OK, every input box
-// with its default.
-class OkDialogs : public Dialogs {
-public:
-    Answer messageBox(const std::string&, Buttons, Icon, const std::string&) override
-    {
-        ++shown;
-        return Answer::Ok;
-    }
-    std::string inputBox(const std::string&, const std::string&, const std::string& defaultText) override
-    {
-        return defaultText;
-    }
-    int shown = 0;
-};
 
 using Lines = std::vector<std::string>;
 
@@ -72,9 +55,7 @@ struct Outcome {
     std::optional<std::string> box;
 };
 
-bool inRange(std::int64_t v, const Settings& vars) { return settings.range.low <= v && v <= settings.range.high; }
-
-std::optional<Outcome> referenceFactors(const std::string& input, const Lines& before, const Settings& vars)
+std::optional<Outcome> referenceFactors(const std::string& input, const Lines& before, const Settings& settings)
 {
     Result<double> read = readLenient(input);
     Result<std::int32_t> n32 = read ? floorToInt32(*read) : Result<std::int32_t>(read.failure());
@@ -86,7 +67,7 @@ std::optional<Outcome> referenceFactors(const std::string& input, const Lines& b
     if (n < 0)
         return Outcome{errorLines(Failure::InvalidArgument), "Running..."};
     Lines lines;
-    const bool ranged = vars.rangeInForce();
+    const bool ranged = settings.range.inForce();
     if (!ranged || (settings.range.low <= 1 && settings.range.high >= 1))
         lines.push_back("1 x " + text(n));
     const std::string digits = text(n);
@@ -98,7 +79,7 @@ std::optional<Outcome> referenceFactors(const std::string& input, const Lines& b
             continue;
         const int d = i * i == n ? 1 : 2;
         divisors += d;
-        if (!ranged || inRange(i, vars) || inRange(n / i, vars)) {
+        if (!ranged || settings.range.contains(i) || settings.range.contains(n / i)) {
             lines.push_back(text(i) + " x " + text(n / i));
             listed += d;
         }
@@ -113,7 +94,7 @@ std::optional<Outcome> referenceFactors(const std::string& input, const Lines& b
     return Outcome{lines, digits};
 }
 
-Outcome referenceMultiples(const std::string& input, const Settings& vars)
+Outcome referenceMultiples(const std::string& input, const Settings& settings)
 {
     Result<double> read = readLenient(input);
     Result<std::int32_t> a32 = read ? roundToInt32(*read) : Result<std::int32_t>(read.failure());
@@ -125,7 +106,7 @@ Outcome referenceMultiples(const std::string& input, const Settings& vars)
         return Outcome{errorLines(Failure::Overflow), "Running..."};
     Lines lines;
     for (std::int64_t k = settings.multiples.multiplier; k <= limit; k += settings.multiples.multiplier) {
-        if (vars.rangeInForce() && !inRange(a * k, vars))
+        if (settings.range.inForce() && !settings.range.contains(a * k))
             continue;
         lines.push_back(text(k) + " x " + text(a) + " = " + text(a * k));
     }
@@ -159,11 +140,10 @@ Outcome referenceSquareRoots(const std::string& input)
 // Find GCD/HCF keeps the list; on success the box holds the largest j of 2
 // or more that divides every line, or "No solution" when there is none. A
 // failure leaves "Running..." in the box.
-void checkGcd(const Lines& before, const Lines& after, const std::string& box, const Settings& vars,
-              int messages)
+void checkGcd(const Lines& before, const Lines& after, const std::string& box, int messages)
 {
     if (box == "Running...") {
-        if (after.size() != 2 || after[0] != kErrorMarker || vars.Y != 1 || messages != 0)
+        if (after.size() != 2 || after[0] != kErrorMarker || messages != 0)
             fail("GCD error report malformed");
         return;
     }
@@ -183,7 +163,8 @@ void checkGcd(const Lines& before, const Lines& after, const std::string& box, c
     auto dividesAll = [&](int j) {
         return std::all_of(values.begin(), values.end(), [j](int v) { return v % j == 0; });
     };
-    const int lowest = box == "No solution" ? 2 : vars.Y + 1;
+    const int found = box == "No solution" ? 1 : std::atoi(box.c_str());
+    const int lowest = found + 1;
     for (int j = m; j >= lowest; --j)
         if (dividesAll(j))
             fail("GCD missed a larger common divisor", std::to_string(j));
@@ -192,7 +173,7 @@ void checkGcd(const Lines& before, const Lines& after, const std::string& box, c
             fail("GCD: message box without a result");
         return;
     }
-    if (messages != 1 || box != text(vars.Y) || vars.Y < 2 || !dividesAll(vars.Y))
+    if (messages != 1 || box != text(std::int64_t{found}) || found < 2 || !dividesAll(found))
         fail("GCD result wrong", box);
 }
 
@@ -210,11 +191,12 @@ void expectOutcome(const Outcome& want, const Lines& got, const std::string& box
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzedDataProvider fdp(data, size);
-    ResultsList list;
-    PlainInputBox input;
-    Settings vars;
-    OkDialogs dialogs;
-    Window form{list, input, vars, dialogs};
+    testing::FakeWindow window;
+    window.dialogs.answerAnything = true;
+    ResultsList& list = window.list;
+    PlainInputBox& input = window.input;
+    Settings& settings = window.settings;
+    testing::ScriptedDialogs& dialogs = window.dialogs;
 
     // Small runs keep executions fast; the range and overflow logic does not
     // depend on the count beyond a few lines.
@@ -225,8 +207,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         settings.range.low = fdp.ConsumeIntegral<std::int32_t>();
         settings.range.high = fdp.ConsumeIntegral<std::int32_t>();
     }
-    static constexpr int kModes[] = {ModeFactors, ModeMultiples, ModeGcdHcf, ModeSquareRoots};
-    settings.mode = static_cast<std::int16_t>(kModes[fdp.ConsumeIntegralInRange(0, 3)]);
+    static constexpr Mode kRunModes[] = {Mode::Factors, Mode::Multiples, Mode::GcdHcf, Mode::SquareRoots};
+    settings.mode = kRunModes[fdp.ConsumeIntegralInRange(0, 3)];
 
     Lines mirror;
     for (int n = fdp.ConsumeIntegralInRange(0, 8); n > 0; --n) {
@@ -241,26 +223,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const bool enter = action != 2;
             const std::string typed = fdp.ConsumeRandomLengthString(40);
             input.setText(typed);
-            const int shownBefore = dialogs.shown;
+            const std::size_t shownBefore = dialogs.calls.size();
             Lines before = linesOf(list);
             if (enter && !before.empty() && before[0] == kErrorMarker)
                 before.clear();
             if (enter)
-                pressEnter(form);
+                pressEnter(window.window);
             else
-                pressOk(form);
+                pressOk(window.window);
             const Lines after = linesOf(list);
             switch (settings.mode) {
-            case ModeFactors:
-                expectOutcome(*referenceFactors(typed, before, vars), after, typed, input.text(), "Find Factors");
+            case Mode::Factors:
+                expectOutcome(*referenceFactors(typed, before, settings), after, typed, input.text(), "Find Factors");
                 break;
-            case ModeMultiples:
-                expectOutcome(referenceMultiples(typed, vars), after, typed, input.text(), "Find Multiples");
+            case Mode::Multiples:
+                expectOutcome(referenceMultiples(typed, settings), after, typed, input.text(), "Find Multiples");
                 break;
-            case ModeSquareRoots:
+            case Mode::SquareRoots:
                 expectOutcome(referenceSquareRoots(typed), after, typed, input.text(), "Square Roots");
                 break;
-            case ModeGcdHcf:
+            case Mode::GcdHcf:
                 if (enter) {
                     Result<double> read = readLenient(typed);
                     Lines want = before;
@@ -269,13 +251,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     if (after != want || input.text() != (read ? "" : typed))
                         fail("collecting a number went wrong", typed);
                 } else {
-                    checkGcd(before, after, input.text(), vars, dialogs.shown - shownBefore);
+                    checkGcd(before, after, input.text(), static_cast<int>(dialogs.calls.size() - shownBefore));
                 }
+                break;
+            case Mode::Lcm:
                 break;
             }
             mirror = after;
         } else if (action == 3) {
-            settings.mode = static_cast<std::int16_t>(kModes[fdp.ConsumeIntegralInRange(0, 3)]);
+            settings.mode = kRunModes[fdp.ConsumeIntegralInRange(0, 3)];
         } else if (action == 4) {
             const auto index = fdp.ConsumeIntegralInRange<std::ptrdiff_t>(-1, static_cast<std::ptrdiff_t>(list.count()));
             list.setSelectedIndex(fdp.ConsumeIntegralInRange<std::ptrdiff_t>(-1, static_cast<std::ptrdiff_t>(list.count())));

@@ -1,18 +1,31 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian 12 machine lacks to build, run and test Tavrel.
-# Packages already present are skipped; run as root or with sudo available.
+# Installs what a fresh Debian 12 machine lacks. Packages already present are
+# skipped; run as root or with sudo available.
+#   scripts/install-deps.sh run    to build and run Tavrel (scripts/run.sh)
+#   scripts/install-deps.sh test   that, plus the tests, the benchmarks, the
+#                                  fuzz targets, the print queue and the
+#                                  package checks (scripts/test.sh)
 set -euo pipefail
 
-packages=(
+run_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev qt6-qpa-plugins
+  fonts-liberation
+)
+test_packages=(
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth x11-utils imagemagick
-  fonts-liberation poppler-utils
+  poppler-utils
   cups cups-client printer-driver-cups-pdf
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file lintian
   locales
 )
+
+case ${1:-test} in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -31,7 +44,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # A locale whose decimal separator is a comma, for the locale tests.
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+if [ "${1:-test}" = test ] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   "${sudo_cmd[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
   "${sudo_cmd[@]}" locale-gen >/dev/null
 fi

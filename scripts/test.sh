@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Tavrel twice (plain, and with
 # AddressSanitizer + UndefinedBehaviorSanitizer) and runs every test headless.
+# The plain build compiles the benchmarks too, and a clang build compiles the
+# fuzz targets and replays their seeds, so neither can rot unnoticed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh test
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
@@ -26,5 +28,13 @@ eval "$(tests/print/cups-queue.sh start "$cups_out")"
 if [ "$(id -u)" -eq 0 ]; then export TAVREL_REQUIRE_CUPS=1; fi
 # --- print queue for cups_print_test: end ---
 
-run_suite build
+# The fuzz targets: built and run over their seeds only (no search).
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTAVREL_FUZZ=ON -DTAVREL_TESTS=OFF -DTAVREL_BENCH=OFF >/dev/null
+cmake --build build-fuzz --target fuzz_readings fuzz_modes
+for target in fuzz_readings fuzz_modes; do
+  "build-fuzz/fuzz/$target" -runs=0 "fuzz/corpus/$target" 2>&1 | tail -n 1
+done
+
+run_suite build -DTAVREL_BENCH=ON
 run_suite build-sanitize -DTAVREL_SANITIZE=ON
