@@ -1,5 +1,6 @@
 # Installs the build into a scratch prefix and checks that the tree holds the
-# program and its desktop integration under the one id.
+# program, its desktop integration under the one id, its manual page, and
+# its copyright and changelog.
 # Usage: cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -P CheckInstallTree.cmake
 
 cmake_minimum_required(VERSION 3.25)
@@ -15,7 +16,10 @@ set(expected
     bin/tavrel
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml
-    share/icons/hicolor/scalable/apps/${APP_ID}.svg)
+    share/icons/hicolor/scalable/apps/${APP_ID}.svg
+    share/man/man1/tavrel.1.gz
+    share/doc/tavrel/copyright
+    share/doc/tavrel/changelog.gz)
 foreach(size 16 32 48 64 128)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()

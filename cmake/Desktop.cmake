@@ -1,6 +1,7 @@
 # Desktop integration under one reverse-DNS id: the launcher entry, the
-# AppStream metadata and the icons, installed beside the executable; and a
-# Debian package of it all through CPack.
+# AppStream metadata and the icons, installed beside the executable; the
+# manual page, copyright and changelog; and a Debian package of it all
+# through CPack.
 
 set(TAVREL_APP_ID org.example.Tavrel)
 
@@ -14,16 +15,39 @@ foreach(size 16 32 48 64 128)
           RENAME ${TAVREL_APP_ID}.png)
 endforeach()
 
+# --- Manual page, copyright and changelog ----------------------------------
+# Installed by `cmake --install` too, so every install carries its licence
+# and its manual. gzip -n leaves out the name and time, so that two builds
+# give the same bytes.
+find_program(GZIP gzip REQUIRED)
+set(TAVREL_PACKAGING_OUT ${CMAKE_BINARY_DIR}/packaging)
+set(TAVREL_GZIPPED "")
+foreach(doc tavrel.1 changelog)
+  add_custom_command(OUTPUT ${TAVREL_PACKAGING_OUT}/${doc}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/${doc} ${TAVREL_PACKAGING_OUT}/${doc}
+    COMMAND ${GZIP} -9nf ${TAVREL_PACKAGING_OUT}/${doc}
+    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${doc}
+    VERBATIM)
+  list(APPEND TAVREL_GZIPPED ${TAVREL_PACKAGING_OUT}/${doc}.gz)
+endforeach()
+add_custom_target(tavrel_gzipped_docs ALL DEPENDS ${TAVREL_GZIPPED})
+install(FILES ${TAVREL_PACKAGING_OUT}/tavrel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${TAVREL_PACKAGING_OUT}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
 # --- Debian package: cpack -G DEB in the build directory -------------------
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tavrel)
 set(CPACK_PACKAGE_VENDOR quillo)
 set(CPACK_PACKAGE_CONTACT "Tavrel maintainers <tavrel@quillo.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "whole-number arithmetic: factors, multiples, GCD, square roots")
+# The control file shows each line after a space, and lintian allows 80
+# characters there: keep these lines to 79.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Tavrel is a small desktop window for whole-number arithmetic. It lists the factor
-pairs of a number, a run of its multiples, the greatest common divisor of a list
-of numbers, or its square root as a whole number times a square-free root.")
+    "Tavrel is a small desktop window for whole-number arithmetic. It lists
+the factor pairs of a number, a run of its multiples, the greatest common
+divisor of a list of numbers, or its square root as a whole number times
+a square-free root. The list can be copied, edited, saved and printed.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://quillo.example/")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -59,5 +83,13 @@ if(TAVREL_TESTS)
                      -DOUT_DIR=${CMAKE_BINARY_DIR}/deb-check -DAPP_ID=${TAVREL_APP_ID}
                      -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/CheckDebPackage.cmake)
     set_tests_properties(deb_package PROPERTIES TIMEOUT 300)
+    find_program(LINTIAN lintian)
+    if(LINTIAN)
+      add_test(NAME lintian
+               COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR}
+                       -DOUT_DIR=${CMAKE_BINARY_DIR}/deb-lintian -DAPP_ID=${TAVREL_APP_ID}
+                       -DLINTIAN=${LINTIAN} -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/CheckDebPackage.cmake)
+      set_tests_properties(lintian PROPERTIES TIMEOUT 300)
+    endif()
   endif()
 endif()

@@ -29,8 +29,10 @@ std::string exponentForm(double value)
     std::string digits = exponent.substr(exponent[0] == '-' || exponent[0] == '+' ? 1 : 0);
     while (digits.size() > 2 && digits[0] == '0')
         digits.erase(0, 1);
-    while (digits.size() < 2)
-        digits.insert(0, "0");
+    // Pad as a count of characters: GCC 12 at -O3 mistakes insert(0, "0")
+    // for an overlapping copy and warns (-Wrestrict).
+    if (digits.size() < 2)
+        digits.insert(digits.begin(), 2 - digits.size(), '0');
     return mantissa + "E" + sign + digits;
 }
 

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+
+#include <QStringList>
+
+namespace tavrel {
+
+// Reads the arguments before any QApplication exists, so that --help and
+// --version answer without a display. Returns the exit status when the
+// program should stop there, or nothing when the window should be built.
+// Qt's own options (-platform, -style, ...) are accepted and left for
+// QApplication, which reads them from argv afterwards.
+std::optional<int> handleCommandLine(const QStringList& arguments);
+
+// The same for main()'s arguments, decoded as the locale does.
+std::optional<int> handleCommandLine(int argc, const char* const* argv);
+
+}  // namespace tavrel
