@@ -1,7 +1,5 @@
 #include "arithmetic/multiples.h"
 
-#include <cstdlib>
-
 namespace tavrel {
 namespace {
 
@@ -20,6 +18,13 @@ int digitCount(std::int64_t v)
          u /= 10)
         ++n;
     return n;
+}
+
+// The length of a product's text: its digits and sign below 10^15, from
+// there the exponent form, never longer than "-d.ddddddddddddddE+NN".
+int productTextSize(std::int64_t product)
+{
+    return product < 1'000'000'000'000'000 && product > -1'000'000'000'000'000 ? digitCount(product) : 21;
 }
 
 }  // namespace
@@ -64,9 +69,10 @@ std::size_t multiplesTextSize(std::int64_t number, const Multipliers& k)
     const std::int64_t count = k.count();
     if (count == 0)
         return 0;
-    const std::int64_t biggestProduct = std::max(std::abs(number * k.first), std::abs(number * k.last));
+    // Every k is positive, so the longest product is at one end of the run.
+    const int product = std::max(productTextSize(number * k.first), productTextSize(number * k.last));
     return static_cast<std::size_t>(count) *
-           static_cast<std::size_t>(digitCount(k.last) + digitCount(number) + digitCount(biggestProduct) + 6);
+           static_cast<std::size_t>(digitCount(k.last) + digitCount(number) + product + 6);
 }
 
 }  // namespace tavrel
