@@ -86,7 +86,7 @@ void DialogWatch::pressButton(const QString& button, QString* seenText, QString*
     expect([=](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
         if (!box) {
-            w->close();
+            closeUnexpected(w);
             return;
         }
         if (seenText)
@@ -99,6 +99,8 @@ void DialogWatch::pressButton(const QString& button, QString* seenText, QString*
                 return;
             }
         }
+        QTest::qFail(qPrintable(QStringLiteral("no button \"%1\" in \"%2\"").arg(button, box->text())), __FILE__,
+                     __LINE__);
         box->reject();
     });
 }
@@ -108,7 +110,7 @@ void DialogWatch::typeText(const QString& text, bool cancel, QString* seenDefaul
     expect([=](QWidget* w) {
         auto* dialog = qobject_cast<QInputDialog*>(w);
         if (!dialog) {
-            w->close();
+            closeUnexpected(w);
             return;
         }
         if (seenDefault)

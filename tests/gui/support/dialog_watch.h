@@ -29,8 +29,10 @@ public:
     // it here; it then goes to this handler, never to one meant for a question.
     void expectProgress(std::function<void(QProgressDialog*)> handler);
     // Presses the message box button whose text (without '&') is `button`.
+    // Any other dialog, or a box without that button, fails the test.
     void pressButton(const QString& button, QString* seenText = nullptr, QString* seenTitle = nullptr);
     // Types into an input dialog and presses OK, or Cancel when `cancel`.
+    // Any other dialog fails the test.
     void typeText(const QString& text, bool cancel = false, QString* seenDefault = nullptr);
 
     // Answers a file dialog: types `name` in `folder` (when not empty) and
