@@ -58,12 +58,9 @@ INSTANTIATE_TEST_SUITE_P(
         FactorsRun{"1e400", {}, "ERROR! / Overflow", "1e400"},
         FactorsRun{"&HFFFFFFFFFF", {}, "ERROR! / Overflow", "&HFFFFFFFFFF"},
         // Zero, and whatever reads as zero, asks nothing of the list.
-        FactorsRun{"0", {}, "earlier line", "No solution", true},
-        FactorsRun{"0.5", {}, "earlier line", "No solution", true},
-        FactorsRun{"abc", {}, "earlier line", "No solution", true},
-        FactorsRun{"", {}, "earlier line", "No solution", true},
-        FactorsRun{"nan", {}, "earlier line", "No solution", true},
-        FactorsRun{"inf", {}, "earlier line", "No solution", true},
+        FactorsRun{"0", {}, "earlier line", "No solution", true}, FactorsRun{"0.5", {}, "earlier line", "No solution", true},
+        FactorsRun{"abc", {}, "earlier line", "No solution", true}, FactorsRun{"", {}, "earlier line", "No solution", true},
+        FactorsRun{"nan", {}, "earlier line", "No solution", true}, FactorsRun{"inf", {}, "earlier line", "No solution", true},
         FactorsRun{"&O99", {}, "earlier line", "No solution", true}));
 
 // The dialog must see the box as the run left it at that moment.
