@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Google Benchmark timings of the core: the readings, Find Factors at its
 // worst case, Find Multiples at a million lines, and the list's edits at a
 // million lines.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End-to-end timing of Find Multiples through the real widgets: types 7 into
 // the input box, presses Return and waits until the list view shows the new rows;
 // then deletes the middle line and clears the list the same way.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs Find Multiples once in the core and prints the elapsed milliseconds.
 // Usage: multiples_timer [lines, default 1000000] [number, default 7]
 // bench/run.sh sets it beside awk writing the same lines.

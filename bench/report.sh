@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every benchmark with its side-by-side anchor and writes the combined
 # table into the README's Performance section (between the perf markers).
 # Usage: bench/report.sh [runs, default 5]

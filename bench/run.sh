@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks and prints a Markdown table of the figures beside
 # their anchors and goals. Usage: bench/run.sh [runs, default 5]
 # BUILD_DIR chooses the build tree (default build-bench). Needs only the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times Save of 10^6 lines beside cat writing the same bytes to the same
 # disk, and Print of 10^5 lines into a PDF. Usage: bench/save_print.sh [runs, default 5]
 # BUILD_DIR chooses the build tree (default build-bench); OUT_DIR the folder

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times saving and printing a long list the way the Save and Print commands
 // do, for bench/save_print.sh. Usage:
 //   save_print_bench lines N FILE   write the saved file's bytes with plain stdio (the input for cat)

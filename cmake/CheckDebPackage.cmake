@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with CPack and checks its name, its files and that
 # its dependencies name the Qt libraries the program links; or, given
 # LINTIAN, that lintian finds no error and no warning in it.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks that the tree holds the
 # program, its desktop integration under the one id, its manual page, and
 # its copyright and changelog.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Desktop integration under one reverse-DNS id: the launcher entry, the
 # AppStream metadata and the icons, installed beside the executable; the
 # manual page, copyright and changelog; and a Debian package of it all

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the four calculation modes through the Enter and OK dispatch, with
 // any input text, any settings (the multiples capped so a run stays small),
 // any range and any list lines, interleaved with the list's own edits.

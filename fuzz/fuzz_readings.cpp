@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the two number readings, the whole-number conversions and
 // number-to-text. Besides crashes and sanitizer reports it checks the
 // relations that must hold between them, and compares the lenient reading

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang in build-fuzz and runs each one for
 # a bounded time. Usage: scripts/fuzz.sh [seconds per target, default 60]
 # The seeds in fuzz/corpus/<target>/ are read, never written; what a run

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what a fresh Debian 12 machine lacks. Packages already present are
 # skipped; run as root or with sudo available.
 #   scripts/install-deps.sh run    to build and run Tavrel (scripts/run.sh)

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the raster sizes of the icons from their SVG drawings. The PNGs are
 # committed, so building needs no renderer; run this after changing an SVG.
 set -eu

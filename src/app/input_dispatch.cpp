@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/input_dispatch.h"
 
 #include "modes/error_report.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Journeys through the real main window, the way a user meets it: real
 // widgets, real message and input boxes answered by pressing their buttons or
 // typing into them. Any dialog a journey did not expect fails it.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A CUPS print queue that writes PDF files, for the test that prints through
 # the real default printer.
 #   cups-queue.sh start DIR   start cupsd if needed, add the queue, make it the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/main_window/results_list_model.h"
 
 namespace tavrel {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs on a real X11 display (Xvfb), where the X11 key scheme lets a line
 // edit claim some keys for itself: the offscreen platform's scheme hides that.
 #include <QAction>
