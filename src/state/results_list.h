@@ -17,7 +17,7 @@ public:
     virtual void lineRemoved(std::size_t index) = 0;
 };
 
-// The main window's results list `List2`: text lines in the order they were
+// The main window's results list: text lines in the order they were
 // appended, with at most one selected line. Lines live in one character
 // buffer with an end offset each, so millions of lines stay compact.
 class ResultsList {

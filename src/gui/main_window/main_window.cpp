@@ -11,15 +11,7 @@
 #include <QResizeEvent>
 #include <QTime>
 
-#include "gui/about_window/about_window.h"
-#include "gui/common/icons.h"
 #include "app/input_dispatch.h"
-#include "state/mode.h"
-#include "gui/common/named_widget.h"
-#include "gui/main_window/menu_shortcuts_first.h"
-#include "gui/main_window/mode_label.h"
-#include "gui/main_window/results_list_model.h"
-#include "gui/common/twips.h"
 #include "app/random_number.h"
 #include "app/sizing_rule.h"
 #include "app/startup.h"
@@ -27,6 +19,14 @@
 #include "commands/print_list.h"
 #include "commands/save_list.h"
 #include "commands/settings_commands.h"
+#include "state/mode.h"
+#include "gui/about_window/about_window.h"
+#include "gui/common/icons.h"
+#include "gui/common/named_widget.h"
+#include "gui/common/twips.h"
+#include "gui/main_window/menu_shortcuts_first.h"
+#include "gui/main_window/mode_label.h"
+#include "gui/main_window/results_list_model.h"
 #include "gui/platform/line_edit_input_box.h"
 #include "gui/platform/qt_clipboard.h"
 #include "gui/platform/qt_dialogs.h"
@@ -128,7 +128,7 @@ void MainWindow::buildControls()
     setTabOrder(inputEdit_, listView_);
     setTabOrder(listView_, okButton_);
     auto* shortcutsFirst = new MenuShortcutsFirst(this);
-    for (QWidget* control : {static_cast<QWidget*>(inputEdit_), static_cast<QWidget*>(listView_), static_cast<QWidget*>(okButton_)})
+    for (QWidget* control : std::initializer_list<QWidget*>{inputEdit_, listView_, okButton_})
         shortcutsFirst->watch(control);
     modeLabel_->setFocusPolicy(Qt::NoFocus);
 }

@@ -11,7 +11,7 @@ class QWidget;
 
 namespace tavrel {
 
-// The desktop's save dialog, `CommonDialog1`: one QFileDialog for the whole
+// The desktop's save dialog: one QFileDialog for the whole
 // run that remembers the path chosen last.
 class QtSaveDialog : public SaveDialog {
 public:
