@@ -23,11 +23,14 @@ endforeach()
 find_program(GZIP gzip REQUIRED)
 set(TAVREL_PACKAGING_OUT ${CMAKE_BINARY_DIR}/packaging)
 set(TAVREL_GZIPPED "")
+# The manual page takes its version from project().
+configure_file(${PROJECT_SOURCE_DIR}/packaging/tavrel.1.in ${TAVREL_PACKAGING_OUT}/source/tavrel.1 @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog ${TAVREL_PACKAGING_OUT}/source/changelog COPYONLY)
 foreach(doc tavrel.1 changelog)
   add_custom_command(OUTPUT ${TAVREL_PACKAGING_OUT}/${doc}.gz
-    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/${doc} ${TAVREL_PACKAGING_OUT}/${doc}
+    COMMAND ${CMAKE_COMMAND} -E copy ${TAVREL_PACKAGING_OUT}/source/${doc} ${TAVREL_PACKAGING_OUT}/${doc}
     COMMAND ${GZIP} -9nf ${TAVREL_PACKAGING_OUT}/${doc}
-    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${doc}
+    DEPENDS ${TAVREL_PACKAGING_OUT}/source/${doc}
     VERBATIM)
   list(APPEND TAVREL_GZIPPED ${TAVREL_PACKAGING_OUT}/${doc}.gz)
 endforeach()
