@@ -15,7 +15,7 @@ export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
 
 run_suite() {
   local dir=$1; shift
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVREL_TESTS=ON "$@" >/dev/null
   cmake --build "$dir"
   ctest --test-dir "$dir" --output-on-failure
 }
