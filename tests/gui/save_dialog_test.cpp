@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "gui/support/file_bytes.h"
+#include "gui/support/files.h"
 #include "gui/support/test_main.h"
 
 #include "gui/main_window/main_window.h"

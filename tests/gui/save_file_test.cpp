@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 #include "gui/platform/qt_file_store.h"
-#include "gui/support/file_bytes.h"
+#include "gui/support/files.h"
 
 using namespace tavrel;
 using tavrel::testing::readAll;

@@ -12,7 +12,7 @@ inline QString popplerOutput(const QString& tool, QStringList args)
 {
     QProcess p;
     p.start(tool, args);
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
         return {};
     return QString::fromUtf8(p.readAllStandardOutput());
 }
@@ -40,6 +40,16 @@ inline QList<QStringList> pdfPages(const QString& pdf)
         pages << lines;
     }
     return pages;
+}
+
+// Every printed line of a PDF in a row, blanks inside it squeezed to one.
+inline QStringList pdfLines(const QString& pdf)
+{
+    QStringList all;
+    for (const QStringList& page : pdfPages(pdf))
+        for (const QString& line : page)
+            all << line.simplified();
+    return all;
 }
 
 }  // namespace tavrel::testing
