@@ -4,18 +4,15 @@
 #include <QPrinterInfo>
 #include <QProgressDialog>
 #include <QTemporaryDir>
-#include <QtTest>
-
-#include "gui/support/test_main.h"
 
 #include "commands/print_list.h"
 #include "gui/platform/qt_printer.h"
-#include "gui/support/dialog_watch.h"
 #include "gui/support/pdf_text.h"
+#include "gui/support/test_main.h"
 #include "support/fake_window.h"
 
 using namespace tavrel;
-using tavrel::testing::FakeWindow;
+using namespace tavrel::testing;
 
 namespace {
 
@@ -60,11 +57,21 @@ QStringList simplified(const std::vector<std::string>& lines, std::size_t count)
     return out;
 }
 
+// Answers Yes and prints `lines`; returns every message box shown, the question first.
+std::vector<ScriptedDialogs::Call> print(const std::vector<std::string>& lines, QtPrinter& printer)
+{
+    FakeWindow f;
+    f.setLines(lines);
+    f.dialogs.answer(Answer::Yes);
+    printList(f.window, printer);
+    return f.dialogs.calls;
+}
+
 // Every page's lines in a row; checks on the way that every page but the last
 // is equally full and returns that page length.
 QStringList readBack(const QString& pdf, int* pageLength, int* pageCount)
 {
-    const QList<QStringList> pages = tavrel::testing::pdfPages(pdf);
+    const QList<QStringList> pages = pdfPages(pdf);
     *pageCount = static_cast<int>(pages.size());
     *pageLength = pages.isEmpty() ? 0 : static_cast<int>(pages.first().size());
     QStringList all;
@@ -84,125 +91,104 @@ QStringList readBack(const QString& pdf, int* pageLength, int* pageCount)
 class PrintPdfTest : public QObject {
     Q_OBJECT
 private slots:
-    void printsEveryLineInOrder_data();
-    void printsEveryLineInOrder();
-    void usesAMonospacedFontNamedLikeCourierNew();
-    void cancelStopsAtAPageBreak();
-    void unwritableOutputIsAFailure();
-    void noDefaultPrinterIsReported();
+    void printsEveryLineInOrder_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::newRow("empty list") << 0;
+        QTest::newRow("one line") << 1;
+        QTest::newRow("one page") << 40;
+        QTest::newRow("three pages") << 150;
+        QTest::newRow("many pages, with progress") << 3000;
+    }
+    void printsEveryLineInOrder()
+    {
+        QFETCH(int, lines);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+        const std::vector<std::string> sample = sampleLines(lines);
+        QtPrinter printer(nullptr, {pdf, 2000, 0});  // the long list shows progress, left to run
+        QCOMPARE(print(sample, printer).size(), std::size_t(1));  // the question, and no failure notice
+        int pageLength = 0;
+        int pageCount = 0;
+        QStringList printed = readBack(pdf, &pageLength, &pageCount);
+        while (!printed.isEmpty() && printed.last().isEmpty())
+            printed.removeLast();
+        QStringList expected = simplified(sample, sample.size());
+        while (!expected.isEmpty() && expected.last().isEmpty())
+            expected.removeLast();
+        QCOMPARE(printed, expected);
+        const int perPage = linesPerPage();
+        if (lines > perPage)
+            QCOMPARE(pageLength, perPage);
+        QCOMPARE(pageCount, std::max(1, (lines + perPage - 1) / perPage));  // an empty list is one blank page
+    }
+
+    void usesAMonospacedFontNamedLikeCourierNew()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("font.pdf"));
+        QtPrinter printer(nullptr, {pdf});
+        QCOMPARE(printer.begin({"Courier New", 10, 300}, 1), PrintStatus::Ok);
+        QCOMPARE(printer.printLine("1 x 36"), PrintStatus::Ok);
+        QCOMPARE(printer.end(), PrintStatus::Ok);
+        const QString fonts = popplerOutput(QStringLiteral("pdffonts"), {pdf});
+        // fontconfig hands Liberation Mono, metric-compatible, where Courier New is missing.
+        QVERIFY2(fonts.contains(QLatin1String("Courier")) || fonts.contains(QLatin1String("LiberationMono")),
+                 qPrintable(fonts));
+        QCOMPARE(fonts.count(QLatin1Char('\n')), 3);  // header, rule, one font
+    }
+
+    void cancelStopsAtAPageBreak()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("cancelled.pdf"));
+        const std::vector<std::string> sample = sampleLines(60000);
+        QtPrinter printer(nullptr, {pdf, 0, 0});
+        DialogWatch watch;
+        bool sawProgress = false;
+        watch.expectProgress([&](QProgressDialog* progress) {
+            sawProgress = true;
+            progress->cancel();
+        });
+
+        const auto calls = print(sample, printer);
+
+        QVERIFY(sawProgress);
+        QCOMPARE(calls.size(), std::size_t(2));
+        const std::string notice = calls[1].prompt;
+        QVERIFY2(notice.starts_with("Printing was cancelled. Lines 1 to "), notice.c_str());
+        const int stoppedAfter = std::stoi(notice.substr(std::string("Printing was cancelled. Lines 1 to ").size()));
+
+        // Only whole pages went out, each line once, in order.
+        int pageLength = 0;
+        int pageCount = 0;
+        QStringList printed = readBack(pdf, &pageLength, &pageCount);
+        QVERIFY(stoppedAfter > 0 && stoppedAfter < 60000);
+        QCOMPARE(pageLength, linesPerPage());
+        QCOMPARE(stoppedAfter % pageLength, 0);
+        QCOMPARE(pageCount, stoppedAfter / pageLength);
+        QCOMPARE(printed, simplified(sample, static_cast<std::size_t>(stoppedAfter)));
+    }
+
+    void unwritableOutputIsAFailure()
+    {
+        QtPrinter printer(nullptr, {QStringLiteral("/nonexistent-folder/out.pdf")});
+        const auto calls = print({"a"}, printer);
+        QCOMPARE(calls.size(), std::size_t(2));
+        QCOMPARE(calls[1].prompt, std::string("The list could not be printed."));
+    }
+
+    void noDefaultPrinterIsReported()
+    {
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("a default printer is installed here");
+        QtPrinter printer(nullptr);
+        const auto calls = print({"a"}, printer);
+        QCOMPARE(calls.size(), std::size_t(2));
+        QCOMPARE(calls[1].prompt, std::string("No printer is installed."));
+        QCOMPARE(calls[1].title, std::string("Print"));
+    }
 };
-
-void PrintPdfTest::printsEveryLineInOrder_data()
-{
-    QTest::addColumn<int>("lines");
-    QTest::newRow("empty list") << 0;
-    QTest::newRow("one line") << 1;
-    QTest::newRow("one page") << 40;
-    QTest::newRow("three pages") << 150;
-    QTest::newRow("many pages, with progress") << 3000;
-}
-
-void PrintPdfTest::printsEveryLineInOrder()
-{
-    QFETCH(int, lines);
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
-    FakeWindow f;
-    f.setLines(sampleLines(lines));
-    f.dialogs.answer(Answer::Yes);
-    QtPrinter printer(nullptr, {pdf, 2000, 0});  // the long list shows progress, left to run
-
-    printList(f.window, printer);
-
-    QCOMPARE(f.dialogs.calls.size(), std::size_t(1));  // the question, and no failure notice
-    int pageLength = 0;
-    int pageCount = 0;
-    QStringList printed = readBack(pdf, &pageLength, &pageCount);
-    while (!printed.isEmpty() && printed.last().isEmpty())
-        printed.removeLast();
-    QStringList expected = simplified(f.lines(), f.list.count());
-    while (!expected.isEmpty() && expected.last().isEmpty())
-        expected.removeLast();
-    QCOMPARE(printed, expected);
-    const int perPage = linesPerPage();
-    if (lines > perPage)
-        QCOMPARE(pageLength, perPage);
-    QCOMPARE(pageCount, std::max(1, (lines + perPage - 1) / perPage));  // an empty list is one blank page
-}
-
-void PrintPdfTest::usesAMonospacedFontNamedLikeCourierNew()
-{
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("font.pdf"));
-    QtPrinter printer(nullptr, {pdf});
-    QCOMPARE(printer.begin({"Courier New", 10, 300}, 1), PrintStatus::Ok);
-    QCOMPARE(printer.printLine("1 x 36"), PrintStatus::Ok);
-    QCOMPARE(printer.end(), PrintStatus::Ok);
-    const QString fonts = tavrel::testing::popplerOutput(QStringLiteral("pdffonts"), {pdf});
-    // fontconfig hands Liberation Mono, metric-compatible, where Courier New is missing.
-    QVERIFY2(fonts.contains(QLatin1String("Courier")) || fonts.contains(QLatin1String("LiberationMono")),
-             qPrintable(fonts));
-    QCOMPARE(fonts.count(QLatin1Char('\n')), 3);  // header, rule, one font
-}
-
-void PrintPdfTest::cancelStopsAtAPageBreak()
-{
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("cancelled.pdf"));
-    FakeWindow f;
-    f.setLines(sampleLines(60000));
-    f.dialogs.answer(Answer::Yes);
-    QtPrinter printer(nullptr, {pdf, 0, 0});
-    tavrel::testing::DialogWatch watch;
-    bool sawProgress = false;
-    watch.expectProgress([&](QProgressDialog* progress) {
-        sawProgress = true;
-        progress->cancel();
-    });
-
-    printList(f.window, printer);
-
-    QVERIFY(sawProgress);
-    QCOMPARE(f.dialogs.calls.size(), std::size_t(2));
-    const std::string notice = f.dialogs.calls[1].prompt;
-    QVERIFY2(notice.starts_with("Printing was cancelled. Lines 1 to "), notice.c_str());
-    const int stoppedAfter = std::stoi(notice.substr(std::string("Printing was cancelled. Lines 1 to ").size()));
-
-    // Only whole pages went out, each line once, in order.
-    int pageLength = 0;
-    int pageCount = 0;
-    QStringList printed = readBack(pdf, &pageLength, &pageCount);
-    QVERIFY(stoppedAfter > 0 && stoppedAfter < 60000);
-    QCOMPARE(pageLength, linesPerPage());
-    QCOMPARE(stoppedAfter % pageLength, 0);
-    QCOMPARE(pageCount, stoppedAfter / pageLength);
-    QCOMPARE(printed, simplified(f.lines(), static_cast<std::size_t>(stoppedAfter)));
-}
-
-void PrintPdfTest::unwritableOutputIsAFailure()
-{
-    FakeWindow f;
-    f.setLines({"a"});
-    f.dialogs.answer(Answer::Yes);
-    QtPrinter printer(nullptr, {QStringLiteral("/nonexistent-folder/out.pdf")});
-    printList(f.window, printer);
-    QCOMPARE(f.dialogs.calls.size(), std::size_t(2));
-    QCOMPARE(f.dialogs.calls[1].prompt, std::string("The list could not be printed."));
-}
-
-void PrintPdfTest::noDefaultPrinterIsReported()
-{
-    if (!QPrinterInfo::defaultPrinter().isNull())
-        QSKIP("a default printer is installed here");
-    FakeWindow f;
-    f.setLines({"a"});
-    f.dialogs.answer(Answer::Yes);
-    QtPrinter printer(nullptr);
-    printList(f.window, printer);
-    QCOMPARE(f.dialogs.calls.size(), std::size_t(2));
-    QCOMPARE(f.dialogs.calls[1].prompt, std::string("No printer is installed."));
-    QCOMPARE(f.dialogs.calls[1].title, std::string("Print"));
-}
 
 TAVREL_TEST_MAIN(PrintPdfTest)
 #include "print_pdf_test.moc"

@@ -1,8 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-#include <QtTest>
 
 #include <csignal>
 #include <sys/mount.h>
@@ -14,16 +11,9 @@
 #include "gui/support/files.h"
 
 using namespace tavrel;
-using tavrel::testing::readAll;
+using namespace tavrel::testing;
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 // Lines of the kind the list holds, about `size` bytes of them.
 std::string listBytes(qsizetype size)
@@ -60,210 +50,183 @@ bool inChild(const std::function<void()>& setUp, const std::function<bool()>& wo
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-QStringList entries(const QString& dir)
-{
-    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-}
-
 }  // namespace
 
 class SaveFileTest : public QObject {
     Q_OBJECT
+    std::optional<QTemporaryDir> dir_;  // a fresh folder for every test
+    QString path_;                      // list.txt in it
+    QString at(const QString& name) const { return dir_->filePath(name); }
+    void onlyTheListIsLeft() { QCOMPARE(entries(dir_->path()), QStringList{"list.txt"}); }
+
 private slots:
-    void writesBytesAsGiven_data();
-    void writesBytesAsGiven();
-    void badTargetsFailAndWriteNothing_data();
-    void badTargetsFailAndWriteNothing();
-    void symbolicLinkWritesItsTarget();
-    void keepsTheOldFilesPermissions();
-    void asAnOrdinaryUser_data();
-    void asAnOrdinaryUser();
-    void fullDiskKeepsTheOldFile_data();
-    void fullDiskKeepsTheOldFile();
-    void fullTmpfsKeepsTheOldFile_data();
-    void fullTmpfsKeepsTheOldFile();
-    void existsCountsFilesNotFolders();
+    void init()
+    {
+        dir_.emplace();
+        path_ = at("list.txt");
+    }
+
+    void writesBytesAsGiven_data()
+    {
+        QTest::addColumn<QByteArray>("old");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("piece");
+        QTest::newRow("new file") << QByteArray() << QByteArray("1 x 6\r\n2 x 3\r\n") << (1 << 20);
+        QTest::newRow("empty content gives 0 bytes") << QByteArray("old\r\n") << QByteArray() << (1 << 20);
+        QTest::newRow("longer old file replaced whole") << QByteArray(5000, 'x') << QByteArray("a\r\n") << (1 << 20);
+        QTest::newRow("8-bit bytes kept, no translation")
+            << QByteArray() << QByteArray("caf\xe9\r\n\n\r\x01\r\n") << (1 << 20);
+        QTest::newRow("many pieces") << QByteArray("old") << QByteArray::fromStdString(listBytes(300000)) << 4096;
+    }
+    void writesBytesAsGiven()
+    {
+        QFETCH(QByteArray, old);
+        QFETCH(QByteArray, content);
+        QFETCH(int, piece);
+        if (!old.isEmpty())
+            writeFile(path_, old);
+        QVERIFY(store(path_, content.toStdString(), static_cast<std::size_t>(piece)));
+        QCOMPARE(readAll(path_), content);
+        onlyTheListIsLeft();
+    }
+
+    void badTargetsFailAndWriteNothing_data()
+    {
+        QTest::addColumn<QString>("target");  // inside a folder holding "afile" and "afolder"
+        QTest::newRow("folder missing") << "missing/list.txt";
+        QTest::newRow("target is a folder") << "afolder";
+        QTest::newRow("parent is a file") << "afile/list.txt";
+        QTest::newRow("empty name") << "";
+    }
+    void badTargetsFailAndWriteNothing()
+    {
+        QFETCH(QString, target);
+        writeFile(at("afile"), "keep");
+        QVERIFY(QDir(dir_->path()).mkdir("afolder"));
+        const QStringList before = entries(dir_->path());
+        QVERIFY(!store(target.isEmpty() ? QString() : at(target), "a\r\n"));
+        QCOMPARE(entries(dir_->path()), before);
+        QCOMPARE(readAll(at("afile")), QByteArray("keep"));
+        QVERIFY(entries(at("afolder")).isEmpty());
+    }
+
+    void symbolicLinkWritesItsTarget()
+    {
+        writeFile(at("real.txt"), "old old old");
+        QVERIFY(QFile::link(at("real.txt"), path_));
+        QVERIFY(store(path_, "new\r\n"));
+        QCOMPARE(readAll(at("real.txt")), QByteArray("new\r\n"));
+        QVERIFY(QFileInfo(path_).isSymLink());
+    }
+
+    void keepsTheOldFilesPermissions()
+    {
+        writeFile(path_, "old");
+        const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+        QVERIFY(QFile::setPermissions(path_, mode));
+        QVERIFY(store(path_, "new\r\n"));
+        QCOMPARE(QFile::permissions(path_) & ~(QFile::ReadUser | QFile::WriteUser), mode);
+    }
+
+    void asAnOrdinaryUser_data()
+    {
+        QTest::addColumn<bool>("fileWritable");
+        QTest::addColumn<bool>("folderWritable");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("read-only file, writable folder") << false << true << false;
+        // No temporary file can go beside it: the file is written in place.
+        QTest::newRow("writable file, read-only folder") << true << false << true;
+    }
+    void asAnOrdinaryUser()
+    {
+        QFETCH(bool, fileWritable);
+        QFETCH(bool, folderWritable);
+        QFETCH(bool, saved);
+        // Root may write anything; the save then runs as an ordinary user.
+        const QByteArray old("old contents, longer than the new");
+        writeFile(path_, old);
+        const auto readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        QVERIFY(QFile::setPermissions(path_, fileWritable ? readable | QFile::WriteOwner : readable));
+        const uid_t nobody = 65534;
+        if (geteuid() == 0)
+            QVERIFY(chown(path_.toLocal8Bit().constData(), nobody, nobody) == 0);
+        if (geteuid() == 0 && folderWritable)
+            QVERIFY(chown(dir_->path().toLocal8Bit().constData(), nobody, nobody) == 0);
+        if (!folderWritable)
+            QVERIFY(QFile::setPermissions(dir_->path(), readable | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther));
+        const std::string bytes = listBytes(3000);
+        const bool result = inChild(
+            [&] {
+                if (geteuid() == 0 && (setgid(nobody) != 0 || setuid(nobody) != 0))
+                    _exit(2);
+            },
+            [&] { return store(path_, bytes, 1000); });
+        QCOMPARE(result, saved);
+        QCOMPARE(readAll(path_), saved ? QByteArray::fromStdString(bytes) : old);
+        onlyTheListIsLeft();
+        QVERIFY(QFile::setPermissions(dir_->path(), readable | QFile::WriteOwner | QFile::ExeOwner));
+    }
+
+    void fullDiskKeepsTheOldFile_data()
+    {
+        QTest::addColumn<int>("size");
+        // Below Qt's 16 KiB write buffer the failure shows only at the last flush.
+        QTest::newRow("9 KB") << 9000;
+        QTest::newRow("15 KB") << 15000;
+        QTest::newRow("20 KB") << 20000;
+        QTest::newRow("3 MB") << 3000000;
+    }
+    void fullDiskKeepsTheOldFile()
+    {
+        QFETCH(int, size);
+        const QByteArray old = QByteArray::fromStdString(listBytes(6000));
+        writeFile(path_, old);
+        // No file of this process may grow past 4096 bytes, as on a full disk.
+        const bool saved = inChild(
+            [] {
+                std::signal(SIGXFSZ, SIG_IGN);
+                const rlimit limit{4096, 4096};
+                setrlimit(RLIMIT_FSIZE, &limit);
+            },
+            [&] { return store(path_, listBytes(size)); });
+        QVERIFY(!saved);
+        QCOMPARE(readAll(path_), old);
+        onlyTheListIsLeft();
+    }
+
+    void fullTmpfsKeepsTheOldFile_data() { fullDiskKeepsTheOldFile_data(); }
+    void fullTmpfsKeepsTheOldFile()
+    {
+        QFETCH(int, size);
+        const QByteArray mountPoint = dir_->path().toLocal8Bit();
+        if (mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=8k") != 0)
+            QSKIP("cannot mount a tmpfs here (needs root outside a restricted container)");
+        const QByteArray old = QByteArray::fromStdString(listBytes(3000));
+        writeFile(path_, old);
+        const bool saved = store(path_, listBytes(size));
+        const QByteArray after = readAll(path_);
+        const QStringList left = entries(dir_->path());
+        umount(mountPoint.constData());
+        QVERIFY(!saved);
+        QCOMPARE(after, old);
+        QCOMPARE(left, QStringList{"list.txt"});
+    }
+
+    void existsCountsFilesNotFolders()
+    {
+        writeFile(at(".hidden"), "x");
+        writeFile(at("plain.txt"), "");
+        QVERIFY(QDir(dir_->path()).mkdir("folder"));
+        QVERIFY(QFile::link(at("plain.txt"), at("link")));
+        QtFileStore files;
+        auto exists = [&](const char* name) { return files.exists(at(name).toStdString()); };
+        QVERIFY(exists(".hidden"));
+        QVERIFY(exists("plain.txt"));
+        QVERIFY(exists("link"));
+        QVERIFY(!exists("folder"));
+        QVERIFY(!exists("missing.txt"));
+    }
 };
-
-void SaveFileTest::writesBytesAsGiven_data()
-{
-    QTest::addColumn<QByteArray>("old");
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<int>("piece");
-    QTest::newRow("new file") << QByteArray() << QByteArray("1 x 6\r\n2 x 3\r\n") << (1 << 20);
-    QTest::newRow("empty content gives 0 bytes") << QByteArray("old\r\n") << QByteArray() << (1 << 20);
-    QTest::newRow("longer old file replaced whole") << QByteArray(5000, 'x') << QByteArray("a\r\n") << (1 << 20);
-    QTest::newRow("8-bit bytes kept, no translation")
-        << QByteArray() << QByteArray("caf\xe9\r\n\n\r\x01\r\n") << (1 << 20);
-    QTest::newRow("many pieces") << QByteArray("old") << QByteArray::fromStdString(listBytes(300000)) << 4096;
-}
-
-void SaveFileTest::writesBytesAsGiven()
-{
-    QFETCH(QByteArray, old);
-    QFETCH(QByteArray, content);
-    QFETCH(int, piece);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("list.txt"));
-    if (!old.isEmpty())
-        writeFile(path, old);
-    QVERIFY(store(path, content.toStdString(), static_cast<std::size_t>(piece)));
-    QCOMPARE(readAll(path), content);
-    QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("list.txt")});
-}
-
-void SaveFileTest::badTargetsFailAndWriteNothing_data()
-{
-    QTest::addColumn<QString>("target");  // inside a folder holding "afile" and "afolder"
-    QTest::newRow("folder missing") << "missing/list.txt";
-    QTest::newRow("target is a folder") << "afolder";
-    QTest::newRow("parent is a file") << "afile/list.txt";
-    QTest::newRow("empty name") << "";
-}
-
-void SaveFileTest::badTargetsFailAndWriteNothing()
-{
-    QFETCH(QString, target);
-    QTemporaryDir dir;
-    writeFile(dir.filePath(QStringLiteral("afile")), "keep");
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("afolder")));
-    const QStringList before = entries(dir.path());
-    QVERIFY(!store(target.isEmpty() ? QString() : dir.filePath(target), "a\r\n"));
-    QCOMPARE(entries(dir.path()), before);
-    QCOMPARE(readAll(dir.filePath(QStringLiteral("afile"))), QByteArray("keep"));
-    QVERIFY(entries(dir.filePath(QStringLiteral("afolder"))).isEmpty());
-}
-
-void SaveFileTest::symbolicLinkWritesItsTarget()
-{
-    QTemporaryDir dir;
-    const QString real = dir.filePath(QStringLiteral("real.txt"));
-    const QString link = dir.filePath(QStringLiteral("link.txt"));
-    writeFile(real, "old old old");
-    QVERIFY(QFile::link(real, link));
-    QVERIFY(store(link, "new\r\n"));
-    QCOMPARE(readAll(real), QByteArray("new\r\n"));
-    QVERIFY(QFileInfo(link).isSymLink());
-}
-
-void SaveFileTest::keepsTheOldFilesPermissions()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("list.txt"));
-    writeFile(path, "old");
-    const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
-    QVERIFY(QFile::setPermissions(path, mode));
-    QVERIFY(store(path, "new\r\n"));
-    QCOMPARE(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser), mode);
-}
-
-void SaveFileTest::asAnOrdinaryUser_data()
-{
-    QTest::addColumn<bool>("fileWritable");
-    QTest::addColumn<bool>("folderWritable");
-    QTest::addColumn<bool>("saved");
-    QTest::newRow("read-only file, writable folder") << false << true << false;
-    // No temporary file can go beside it: the file is written in place.
-    QTest::newRow("writable file, read-only folder") << true << false << true;
-}
-
-void SaveFileTest::asAnOrdinaryUser()
-{
-    QFETCH(bool, fileWritable);
-    QFETCH(bool, folderWritable);
-    QFETCH(bool, saved);
-    // Root may write anything; the save then runs as an ordinary user.
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("list.txt"));
-    writeFile(path, "old contents, longer than the new");
-    const auto readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
-    QVERIFY(QFile::setPermissions(path, fileWritable ? readable | QFile::WriteOwner : readable));
-    const uid_t nobody = 65534;
-    if (geteuid() == 0)
-        QVERIFY(chown(path.toLocal8Bit().constData(), nobody, nobody) == 0);
-    if (geteuid() == 0 && folderWritable)
-        QVERIFY(chown(dir.path().toLocal8Bit().constData(), nobody, nobody) == 0);
-    if (!folderWritable)
-        QVERIFY(QFile::setPermissions(dir.path(), readable | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther));
-    const std::string bytes = listBytes(3000);
-    const bool result = inChild(
-        [&] {
-            if (geteuid() == 0 && (setgid(nobody) != 0 || setuid(nobody) != 0))
-                _exit(2);
-        },
-        [&] { return store(path, bytes, 1000); });
-    QCOMPARE(result, saved);
-    QCOMPARE(readAll(path), saved ? QByteArray::fromStdString(bytes) : QByteArray("old contents, longer than the new"));
-    QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("list.txt")});
-    QVERIFY(QFile::setPermissions(dir.path(), readable | QFile::WriteOwner | QFile::ExeOwner));
-}
-
-void SaveFileTest::fullDiskKeepsTheOldFile_data()
-{
-    QTest::addColumn<int>("size");
-    // Below Qt's 16 KiB write buffer the failure shows only at the last flush.
-    QTest::newRow("9 KB") << 9000;
-    QTest::newRow("15 KB") << 15000;
-    QTest::newRow("20 KB") << 20000;
-    QTest::newRow("3 MB") << 3000000;
-}
-
-void SaveFileTest::fullDiskKeepsTheOldFile()
-{
-    QFETCH(int, size);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("list.txt"));
-    const QByteArray old = QByteArray::fromStdString(listBytes(6000));
-    writeFile(path, old);
-    // No file of this process may grow past 4096 bytes, as on a full disk.
-    const bool saved = inChild(
-        [] {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{4096, 4096};
-            setrlimit(RLIMIT_FSIZE, &limit);
-        },
-        [&] { return store(path, listBytes(size)); });
-    QVERIFY(!saved);
-    QCOMPARE(readAll(path), old);
-    QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("list.txt")});
-}
-
-void SaveFileTest::fullTmpfsKeepsTheOldFile_data() { fullDiskKeepsTheOldFile_data(); }
-
-void SaveFileTest::fullTmpfsKeepsTheOldFile()
-{
-    QFETCH(int, size);
-    QTemporaryDir dir;
-    const QByteArray mountPoint = dir.path().toLocal8Bit();
-    if (mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=8k") != 0)
-        QSKIP("cannot mount a tmpfs here (needs root outside a restricted container)");
-    const QString path = dir.filePath(QStringLiteral("list.txt"));
-    const QByteArray old = QByteArray::fromStdString(listBytes(3000));
-    writeFile(path, old);
-    const bool saved = store(path, listBytes(size));
-    const QByteArray after = readAll(path);
-    const QStringList left = entries(dir.path());
-    umount(mountPoint.constData());
-    QVERIFY(!saved);
-    QCOMPARE(after, old);
-    QCOMPARE(left, QStringList{QStringLiteral("list.txt")});
-}
-
-void SaveFileTest::existsCountsFilesNotFolders()
-{
-    QTemporaryDir dir;
-    writeFile(dir.filePath(QStringLiteral(".hidden")), "x");
-    writeFile(dir.filePath(QStringLiteral("plain.txt")), "");
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
-    QVERIFY(QFile::link(dir.filePath(QStringLiteral("plain.txt")), dir.filePath(QStringLiteral("link"))));
-    QtFileStore files;
-    auto exists = [&](const char* name) { return files.exists(dir.filePath(QLatin1String(name)).toStdString()); };
-    QVERIFY(exists(".hidden"));
-    QVERIFY(exists("plain.txt"));
-    QVERIFY(exists("link"));
-    QVERIFY(!exists("folder"));
-    QVERIFY(!exists("missing.txt"));
-}
 
 QTEST_GUILESS_MAIN(SaveFileTest)
 #include "save_file_test.moc"
