@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/mode_switching.h"
+#include "support/box_check.h"
 #include "support/fake_window.h"
 
 namespace tavrel {
@@ -51,15 +52,10 @@ TEST_P(ModeSwitchTable, ConfirmsSwitchesAndOffersToClear)
         return;
     }
     ASSERT_FALSE(f.dialogs.calls.empty());
-    EXPECT_EQ(f.dialogs.calls[0].prompt, c.question);
-    EXPECT_EQ(f.dialogs.calls[0].title, "Confirm change mode?");
-    EXPECT_EQ(f.dialogs.calls[0].buttons, Buttons::YesNo);
-    EXPECT_EQ(f.dialogs.calls[0].icon, Icon::Question);
+    EXPECT_TRUE(testing::isBox(f.dialogs.calls[0], c.question, "Confirm change mode?", Buttons::YesNo, Icon::Question));
     if (c.answers.size() == 2) {
-        EXPECT_EQ(f.dialogs.calls[1].prompt, "Clear list box?");
-        EXPECT_EQ(f.dialogs.calls[1].title, "Clear list box?");
-        EXPECT_EQ(f.dialogs.calls[1].buttons, Buttons::YesNo);
-        EXPECT_EQ(f.dialogs.calls[1].icon, Icon::Information);
+        EXPECT_TRUE(testing::isBox(f.dialogs.calls[1], "Clear list box?", "Clear list box?", Buttons::YesNo,
+                                   Icon::Information));
         EXPECT_EQ(indicator.shown, std::vector<Mode>{c.to});
     } else {
         EXPECT_TRUE(indicator.shown.empty());

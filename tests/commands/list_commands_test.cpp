@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "commands/list_commands.h"
+#include "support/box_check.h"
 #include "support/fake_window.h"
 
 namespace tavrel {
@@ -71,11 +72,9 @@ TEST_P(DeleteTable, AsksThenRemovesTheSelectedLine)
         return;
     }
     ASSERT_EQ(f.dialogs.calls.size(), 1u);
-    EXPECT_EQ(f.dialogs.calls[0].prompt,
-              "Confirm delete the following entry?\r" + std::string(1, static_cast<char>('a' + c.selected)));
-    EXPECT_EQ(f.dialogs.calls[0].title, "Confirm delete?");
-    EXPECT_EQ(f.dialogs.calls[0].buttons, Buttons::YesNo);
-    EXPECT_EQ(f.dialogs.calls[0].icon, Icon::Question);
+    const std::string entry(1, static_cast<char>('a' + c.selected));
+    EXPECT_TRUE(testing::isBox(f.dialogs.calls[0], "Confirm delete the following entry?\r" + entry, "Confirm delete?",
+                               Buttons::YesNo, Icon::Question));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DeleteTable,
@@ -96,9 +95,8 @@ TEST(ClearList, AsksEvenWhenEmptyAndClearsOnYesOnly)
         clearList(f.window);
         EXPECT_EQ(f.list.count(), r.left);
         ASSERT_EQ(f.dialogs.calls.size(), 1u);
-        EXPECT_EQ(f.dialogs.calls[0].prompt, "Confirm clear list?");
-        EXPECT_EQ(f.dialogs.calls[0].title, "Confirm clear list?");
-        EXPECT_EQ(f.dialogs.calls[0].icon, Icon::Question);
+        EXPECT_TRUE(testing::isBox(f.dialogs.calls[0], "Confirm clear list?", "Confirm clear list?", Buttons::YesNo,
+                                   Icon::Question));
     }
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/print_list.h"
+#include "support/box_check.h"
 #include "support/fake_window.h"
 
 namespace tavrel {
@@ -77,19 +78,11 @@ TEST_P(PrintTable, PrintsEveryLineAfterYes)
 
     EXPECT_EQ(printer.events, splitLines(c.events));
     ASSERT_GE(f.dialogs.calls.size(), 1u);
-    const auto& q = f.dialogs.calls[0];
-    EXPECT_EQ(q.prompt, "Tavrel will now start printing.");
-    EXPECT_EQ(q.title, "Ready to print?");
-    EXPECT_EQ(q.buttons, Buttons::YesNo);
-    EXPECT_EQ(q.icon, Icon::Information);
+    EXPECT_TRUE(testing::isBox(f.dialogs.calls[0], "Tavrel will now start printing.", "Ready to print?",
+                               Buttons::YesNo, Icon::Information));
+    ASSERT_EQ(f.dialogs.calls.size(), c.notice ? 2u : 1u);
     if (c.notice) {
-        ASSERT_EQ(f.dialogs.calls.size(), 2u);
-        EXPECT_EQ(f.dialogs.calls[1].prompt, c.notice);
-        EXPECT_EQ(f.dialogs.calls[1].title, "Print");
-        EXPECT_EQ(f.dialogs.calls[1].buttons, Buttons::Ok);
-        EXPECT_EQ(f.dialogs.calls[1].icon, Icon::Information);
-    } else {
-        EXPECT_EQ(f.dialogs.calls.size(), 1u);
+        EXPECT_TRUE(testing::isBox(f.dialogs.calls[1], c.notice, "Print", Buttons::Ok, Icon::Information));
     }
     EXPECT_EQ(f.lines(), splitLines(c.lines));
 }

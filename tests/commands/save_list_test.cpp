@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "commands/save_list.h"
+#include "support/box_check.h"
 #include "support/fake_window.h"
 
 namespace tavrel {
@@ -126,18 +127,9 @@ TEST(Save, MessageBoxesCarryTheirTitlesButtonsAndIcons)
     saveList(f.window, dialog, store);
 
     ASSERT_EQ(f.dialogs.calls.size(), 3u);
-    const auto& q = f.dialogs.calls[0];
-    EXPECT_EQ(q.title, "File Exists!");
-    EXPECT_EQ(q.buttons, Buttons::YesNoCancel);
-    EXPECT_EQ(q.icon, Icon::Exclamation);
-    const auto& saved = f.dialogs.calls[1];
-    EXPECT_EQ(saved.title, "File saved.");
-    EXPECT_EQ(saved.buttons, Buttons::Ok);
-    EXPECT_EQ(saved.icon, Icon::Information);
-    const auto& failed = f.dialogs.calls[2];
-    EXPECT_EQ(failed.title, kFailureTitle);
-    EXPECT_EQ(failed.buttons, Buttons::Ok);
-    EXPECT_EQ(failed.icon, Icon::Information);
+    EXPECT_TRUE(testing::isBox(f.dialogs.calls[0], kQuestion, "File Exists!", Buttons::YesNoCancel, Icon::Exclamation));
+    EXPECT_TRUE(testing::isBox(f.dialogs.calls[1], "File saved.", "File saved.", Buttons::Ok, Icon::Information));
+    EXPECT_TRUE(testing::isBox(f.dialogs.calls[2], kFailurePrompt, kFailureTitle, Buttons::Ok, Icon::Information));
 }
 
 TEST(Save, OffersTextFilesFirstThenAllFiles)

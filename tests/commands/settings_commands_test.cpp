@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/settings_commands.h"
+#include "support/box_check.h"
 #include "support/fake_window.h"
 
 namespace tavrel {
@@ -45,10 +46,8 @@ TEST_P(DefineRangesTable, StoresEachAnswerAndAsksAgain)
     EXPECT_EQ(f.settings.range.high, c.upperAfter);
     EXPECT_TRUE(f.dialogs.scriptUsedUp());
     ASSERT_GE(f.dialogs.calls.size(), 1u);
-    EXPECT_EQ(f.dialogs.calls[0].prompt, kRangeQuestion);
-    EXPECT_EQ(f.dialogs.calls[0].title, "Define Ranges?");
-    EXPECT_EQ(f.dialogs.calls[0].buttons, Buttons::YesNoCancel);
-    EXPECT_EQ(f.dialogs.calls[0].icon, Icon::Information);
+    EXPECT_TRUE(testing::isBox(f.dialogs.calls[0], kRangeQuestion, "Define Ranges?", Buttons::YesNoCancel,
+                               Icon::Information));
 
     std::vector<std::string> defaults;
     std::string notice;

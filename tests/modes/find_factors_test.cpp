@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "modes/find_factors.h"
+#include "support/box_check.h"
 #include "support/fake_window.h"
 
 namespace tavrel {
@@ -35,10 +36,7 @@ TEST_P(FindFactorsRun, ListsPairsCountAndSummary)
     EXPECT_EQ(f.input.text(), c.box);
     ASSERT_EQ(f.dialogs.calls.size(), c.notInRange ? 1u : 0u);
     if (c.notInRange) {
-        EXPECT_EQ(f.dialogs.calls[0].prompt, "Not in the valid range!");
-        EXPECT_EQ(f.dialogs.calls[0].title, "Error!");
-        EXPECT_EQ(f.dialogs.calls[0].buttons, Buttons::Ok);
-        EXPECT_EQ(f.dialogs.calls[0].icon, Icon::Information);
+        EXPECT_TRUE(testing::isBox(f.dialogs.calls[0], "Not in the valid range!", "Error!", Buttons::Ok, Icon::Information));
     }
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "modes/find_gcd_hcf.h"
+#include "support/box_check.h"
 #include "support/fake_window.h"
 
 namespace tavrel {
@@ -34,11 +35,8 @@ TEST_P(FindGcdHcfRun, ReportsTheGreatestCommonDivisor)
     EXPECT_EQ(f.lines(), splitLines(c.listAfter ? c.listAfter : c.lines));
     ASSERT_EQ(f.dialogs.calls.size(), c.reported ? 1u : 0u);
     if (c.reported) {
-        EXPECT_EQ(f.dialogs.calls[0].prompt,
-                  "The GCD/HCF of all the numbers in the list is: " + std::to_string(c.reported));
-        EXPECT_EQ(f.dialogs.calls[0].title, "GCD/HCF");
-        EXPECT_EQ(f.dialogs.calls[0].buttons, Buttons::Ok);
-        EXPECT_EQ(f.dialogs.calls[0].icon, Icon::Information);
+        EXPECT_TRUE(testing::isBox(f.dialogs.calls[0], "The GCD/HCF of all the numbers in the list is: " +
+                                   std::to_string(c.reported), "GCD/HCF", Buttons::Ok, Icon::Information));
     }
 }
 
