@@ -30,30 +30,35 @@ std::string repeat(std::size_t count, char c) { return std::string(count, c); }
 const std::string kHalfwayAboveOne = "1.00000000000000011102230246251565404236316680908203125";
 const double kNextAboveOne = 1.0000000000000002220446049250313080847263336181640625;
 
-// One row: a text and either the value it reads as or the failure it meets.
-struct ReadCase {
+// One row: an input and either the value it gives or the failure it meets.
+template <class Input, class Value>
+struct Case {
     std::string label;
-    std::string text;
-    double value = 0;
+    Input input;
+    Value value = 0;
     std::optional<Failure> failure;
 };
 
-ReadCase reads(std::string label, std::string text, double value) { return {std::move(label), std::move(text), value, {}}; }
-ReadCase fails(std::string label, std::string text, Failure failure) { return {std::move(label), std::move(text), 0, failure}; }
+template <class Input, class Value>
+void PrintTo(const Case<Input, Value>& c, std::ostream* os) { *os << c.label; }
+template <class Row>
+std::string labelOf(const ::testing::TestParamInfo<Row>& info) { return info.param.label; }
 
-void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.label; }
-std::string labelOf(const ::testing::TestParamInfo<ReadCase>& info) { return info.param.label; }
-
-void expectReading(const Result<double>& got, const ReadCase& c)
+template <class T, class Input, class Value>
+void expectOutcome(const Result<T>& got, const Case<Input, Value>& c)
 {
     if (c.failure) {
-        ASSERT_FALSE(got.ok()) << "read as " << got.value();
+        ASSERT_FALSE(got.ok()) << "gave " << got.value();
         EXPECT_EQ(got.failure(), *c.failure);
     } else {
         ASSERT_TRUE(got.ok()) << "failed with " << describe(got.failure());
-        EXPECT_EQ(got.value(), c.value);
+        EXPECT_EQ(got.value(), static_cast<T>(c.value));
     }
 }
+
+using ReadCase = Case<std::string, double>;
+ReadCase reads(std::string label, std::string text, double value) { return {std::move(label), std::move(text), value, {}}; }
+ReadCase fails(std::string label, std::string text, Failure failure) { return {std::move(label), std::move(text), 0, failure}; }
 
 // --- Lenient reading ----------------------------------------------------------
 
@@ -61,7 +66,7 @@ class NumberReadingLenient : public InTestLocale<::testing::TestWithParam<ReadCa
 
 TEST_P(NumberReadingLenient, ReadsTheNumberTheTextBeginsWith)
 {
-    expectReading(readLenient(GetParam().text), GetParam());
+    expectOutcome(readLenient(GetParam().input), GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -120,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
         reads("SuperscriptTwo", "\u00b2", 0), reads("AsciiThenArabicIndic", "5\u0663", 5),
         reads("NoBreakSpace", "\u00a0" "5", 0), reads("Latin1Byte", "\xa0" "5", 0),
         reads("FullWidthMinus", "\uff0d5", 0)),
-    labelOf);
+    labelOf<ReadCase>);
 
 // --- Strict reading -----------------------------------------------------------
 
@@ -128,7 +133,7 @@ class NumberReadingStrict : public InTestLocale<::testing::TestWithParam<ReadCas
 
 TEST_P(NumberReadingStrict, AcceptsOnlyOneWholeNumber)
 {
-    expectReading(readStrict(GetParam().text), GetParam());
+    expectOutcome(readStrict(GetParam().input), GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -157,40 +162,19 @@ INSTANTIATE_TEST_SUITE_P(
         // The largest double written with fifteen digits rounds up past it.
         fails("LargestDoubleAsWritten", "1.79769313486232E+308", Failure::Overflow),
         reads("LargestDoubleRoundedDown", "1.79769313486231E+308", 1.79769313486231e308)),
-    labelOf);
+    labelOf<ReadCase>);
 
 // --- Whole-number conversions -------------------------------------------------
 
-struct ConvertCase {
-    std::string label;
-    double input;
-    std::int32_t value = 0;
-    std::optional<Failure> failure;
-};
-
+using ConvertCase = Case<double, std::int32_t>;
 ConvertCase gives(std::string label, double input, std::int32_t value) { return {std::move(label), input, value, {}}; }
 ConvertCase overflows(std::string label, double input) { return {std::move(label), input, 0, Failure::Overflow}; }
-
-void PrintTo(const ConvertCase& c, std::ostream* os) { *os << c.label; }
-std::string convertLabel(const ::testing::TestParamInfo<ConvertCase>& info) { return info.param.label; }
-
-template <class T>
-void expectConversion(const Result<T>& got, const ConvertCase& c)
-{
-    if (c.failure) {
-        ASSERT_FALSE(got.ok()) << "gave " << got.value();
-        EXPECT_EQ(got.failure(), *c.failure);
-    } else {
-        ASSERT_TRUE(got.ok()) << "failed with " << describe(got.failure());
-        EXPECT_EQ(got.value(), static_cast<T>(c.value));
-    }
-}
 
 const double kNan = std::numeric_limits<double>::quiet_NaN();
 const double kInf = std::numeric_limits<double>::infinity();
 
 class NumberReadingFloor : public ::testing::TestWithParam<ConvertCase> {};
-TEST_P(NumberReadingFloor, TakesTheGreatestWholeNumberNotAbove) { expectConversion(floorToInt32(GetParam().input), GetParam()); }
+TEST_P(NumberReadingFloor, TakesTheGreatestWholeNumberNotAbove) { expectOutcome(floorToInt32(GetParam().input), GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     , NumberReadingFloor,
@@ -202,10 +186,10 @@ INSTANTIATE_TEST_SUITE_P(
         overflows("OneBeyond", 2147483648.0), overflows("BelowSmallest", -2147483648.5),
         overflows("Huge", 1e300), overflows("Infinity", kInf), overflows("MinusInfinity", -kInf),
         overflows("NotANumber", kNan)),
-    convertLabel);
+    labelOf<ConvertCase>);
 
 class NumberReadingRound32 : public ::testing::TestWithParam<ConvertCase> {};
-TEST_P(NumberReadingRound32, RoundsHalvesToEven) { expectConversion(roundToInt32(GetParam().input), GetParam()); }
+TEST_P(NumberReadingRound32, RoundsHalvesToEven) { expectOutcome(roundToInt32(GetParam().input), GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     , NumberReadingRound32,
@@ -218,10 +202,10 @@ INSTANTIATE_TEST_SUITE_P(
         gives("SmallestHalfGoesEven", -2147483648.5, INT32_MIN),
         overflows("LargestOddHalf", 2147483647.5), overflows("OneBeyond", 2147483648.0),
         overflows("BelowSmallestHalf", -2147483649.5), overflows("Infinity", kInf), overflows("NotANumber", kNan)),
-    convertLabel);
+    labelOf<ConvertCase>);
 
 class NumberReadingRound16 : public ::testing::TestWithParam<ConvertCase> {};
-TEST_P(NumberReadingRound16, RoundsHalvesToEvenWithinSixteenBits) { expectConversion(roundToInt16(GetParam().input), GetParam()); }
+TEST_P(NumberReadingRound16, RoundsHalvesToEvenWithinSixteenBits) { expectOutcome(roundToInt16(GetParam().input), GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     , NumberReadingRound16,
@@ -231,7 +215,7 @@ INSTANTIATE_TEST_SUITE_P(
         gives("Smallest", -32768, -32768), gives("SmallestHalfGoesEven", -32768.5, -32768),
         overflows("LargestOddHalf", 32767.5), overflows("OneBeyond", 32768), overflows("FortyThousand", 40000),
         overflows("BelowSmallest", -32769), overflows("MinusFortyThousand", -40000), overflows("NotANumber", kNan)),
-    convertLabel);
+    labelOf<ConvertCase>);
 
 // --- The locale really is switched when asked -------------------------------
 
