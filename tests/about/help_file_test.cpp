@@ -46,29 +46,20 @@ class HelpFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        root_ = makeTemp();
-        work_ = root_ / "work";
-        tmp_ = root_ / "tmp";
-        fs::create_directories(work_);
-        fs::create_directories(tmp_);
         if (const char* old = std::getenv("TMPDIR"))
             oldTmp_ = old;
+        std::string pattern = (fs::temp_directory_path() / "tavrel-test-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        root_ = pattern;
+        fs::create_directories(work_ = root_ / "work");
+        fs::create_directories(tmp_ = root_ / "tmp");
         ::setenv("TMPDIR", tmp_.c_str(), 1);
     }
     void TearDown() override
     {
-        if (oldTmp_)
-            ::setenv("TMPDIR", oldTmp_->c_str(), 1);
-        else
-            ::unsetenv("TMPDIR");
+        oldTmp_ ? ::setenv("TMPDIR", oldTmp_->c_str(), 1) : ::unsetenv("TMPDIR");
         std::error_code ec;
         fs::remove_all(root_, ec);
-    }
-    static fs::path makeTemp()
-    {
-        std::string pattern = (fs::temp_directory_path() / "tavrel-test-XXXXXX").string();
-        EXPECT_NE(::mkdtemp(pattern.data()), nullptr);
-        return pattern;
     }
     std::string workDir() const { return work_.string() + "/"; }
     fs::path helpPath() const { return work_ / "r_tavrel.txt"; }
