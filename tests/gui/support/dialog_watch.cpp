@@ -30,6 +30,18 @@ void closeUnexpected(QWidget* modal)
     else
         modal->close();
 }
+
+// A handler for one kind of dialog: a dialog of any other kind fails the test.
+template <class Dialog, class Handle>
+DialogWatch::Handler only(Handle handle)
+{
+    return [handle](QWidget* w) {
+        if (auto* dialog = qobject_cast<Dialog*>(w))
+            handle(dialog);
+        else
+            closeUnexpected(w);
+    };
+}
 }  // namespace
 
 UnexpectedDialogGuard::UnexpectedDialogGuard()
@@ -84,12 +96,7 @@ void DialogWatch::poll()
 
 void DialogWatch::pressButton(const QString& button, QString* seenText, QString* seenTitle)
 {
-    expect([=](QWidget* w) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        if (!box) {
-            closeUnexpected(w);
-            return;
-        }
+    expect(only<QMessageBox>([=](QMessageBox* box) {
         if (seenText)
             *seenText = box->text();
         if (seenTitle)
@@ -103,28 +110,22 @@ void DialogWatch::pressButton(const QString& button, QString* seenText, QString*
         QTest::qFail(qPrintable(QStringLiteral("no button \"%1\" in \"%2\"").arg(button, box->text())), __FILE__,
                      __LINE__);
         box->reject();
-    });
+    }));
 }
 
 void DialogWatch::typeText(const QString& text, bool cancel, QString* seenDefault)
 {
-    expect([=](QWidget* w) {
-        auto* dialog = qobject_cast<QInputDialog*>(w);
-        if (!dialog) {
-            closeUnexpected(w);
-            return;
-        }
+    expect(only<QInputDialog>([=](QInputDialog* dialog) {
         if (seenDefault)
             *seenDefault = dialog->textValue();
         if (cancel) {
             dialog->reject();
             return;
         }
-        auto* edit = dialog->findChild<QLineEdit*>();
-        if (edit)
+        if (auto* edit = dialog->findChild<QLineEdit*>())
             edit->setText(text);
         dialog->accept();
-    });
+    }));
 }
 
 void DialogWatch::expectProgress(std::function<void(QProgressDialog*)> handler)
@@ -134,12 +135,7 @@ void DialogWatch::expectProgress(std::function<void(QProgressDialog*)> handler)
 
 void DialogWatch::saveAs(const QString& folder, const QString& name, std::function<void(QFileDialog*)> inspect)
 {
-    expect([=](QWidget* w) {
-        auto* dialog = qobject_cast<QFileDialog*>(w);
-        if (!dialog) {
-            closeUnexpected(w);
-            return;
-        }
+    expect(only<QFileDialog>([=](QFileDialog* dialog) {
         if (inspect)
             inspect(dialog);
         if (name.isNull()) {
@@ -150,7 +146,7 @@ void DialogWatch::saveAs(const QString& folder, const QString& name, std::functi
             dialog->setDirectory(folder);
         dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
         static_cast<QDialog*>(dialog)->accept();  // runs QFileDialog's own checks
-    });
+    }));
 }
 
 }  // namespace tavrel::testing
