@@ -27,9 +27,7 @@ private slots:
     void gcdCollectionDeleteAndErrorReport()
     {
         Journey j;
-        j.watch.pressButton("Yes");  // change to Find GCD/HCF
-        j.watch.pressButton("Yes");  // and clear the list
-        j.key(Qt::Key_F4);
+        j.chooseMode(Qt::Key_F4, true);  // Find GCD/HCF, on an empty list
         for (const char* n : {"12", "18", "30"})
             j.enter(n);
         QCOMPARE(j.lines(), (QStringList{"12", "18", "30"}));
@@ -64,9 +62,7 @@ private slots:
     {
         Journey j;
         j.enter("36");
-        j.watch.pressButton("Yes");
-        j.watch.pressButton("No");  // keep the factors of 36
-        j.key(Qt::Key_F3);
+        j.chooseMode(Qt::Key_F3, false);  // Find Multiples, keeping the factors of 36
         QCOMPARE(j.lines().size(), 11);
 
         QString countDefault, ratioDefault;
@@ -87,16 +83,14 @@ private slots:
         QCOMPARE(j.lines(), (QStringList{"9 x 7 = 63", "12 x 7 = 84"}));
         QCOMPARE(j.text1->text(), QStringLiteral("7"));
 
-        QTemporaryDir dir;
-        QString saved;
-        j.watch.saveAs(dir.path(), "multiples.txt");
+        QString saved, notice;
+        j.watch.saveAs(j.workDir.path(), "multiples.txt");
         j.watch.pressButton("OK", &saved);
         j.key(Qt::Key_S, Qt::AltModifier);
         QCOMPARE(saved, QStringLiteral("File saved."));
-        QCOMPARE(testing::readAll(dir.filePath("multiples.txt")), QByteArray("9 x 7 = 63\r\n12 x 7 = 84\r\n"));
+        QCOMPARE(testing::readAll(j.workDir.filePath("multiples.txt")), QByteArray("9 x 7 = 63\r\n12 x 7 = 84\r\n"));
 
         j.watch.pressButton("No");  // clears the range
-        QString notice;
         j.watch.pressButton("OK", &notice);
         j.key(Qt::Key_F1, Qt::ShiftModifier);
         QCOMPARE(notice, QStringLiteral("No ranges defined."));
@@ -111,9 +105,7 @@ private slots:
         urls.clear();
         QDesktopServices::setUrlHandler("https", this, "recordUrl");
         Journey j;
-        j.watch.pressButton("Yes");
-        j.watch.pressButton("Yes");
-        j.key(Qt::Key_F6);
+        j.chooseMode(Qt::Key_F6, true);
         j.enter("567");
         QCOMPARE(j.lines(), (QStringList{"Square root of 567 is:", "9 x Square root of 7"}));
         j.select(1);
@@ -148,9 +140,7 @@ private slots:
         // Printed to a PDF, with progress shown at once.
         QtPrinter printer(nullptr, {pdf, 1000, 0});
         Journey j({nullptr, nullptr, &printer});
-        j.watch.pressButton("Yes");
-        j.watch.pressButton("No");
-        j.key(Qt::Key_F3);
+        j.chooseMode(Qt::Key_F3, false);
         j.w.settings().multiples.count = 1000000;
         j.enter("7");
         QCOMPARE(j.rows(), 1000000);
@@ -204,16 +194,12 @@ private slots:
         Journey j;
         j.enter("-1");
         QCOMPARE(j.lines().first(), QStringLiteral("ERROR!"));
-        j.watch.pressButton("Yes");
-        j.watch.pressButton("No");
-        j.key(Qt::Key_F6);
+        j.chooseMode(Qt::Key_F6, false);
         QCOMPARE(j.lines().first(), QStringLiteral("ERROR!"));
         j.ok();  // Square Roots of the "Running..." left in the box: 0
         QCOMPARE(j.lines(), (QStringList{"Cannot do."}));
         QCOMPARE(j.text1->text(), QStringLiteral("0"));
-        j.watch.pressButton("Yes");
-        j.watch.pressButton("No");
-        j.key(Qt::Key_F4);
+        j.chooseMode(Qt::Key_F4, false);
         j.ok();  // GCD over a line that is no number
         QCOMPARE(j.lines(), (QStringList{"ERROR!", "Type mismatch"}));
         QVERIFY(j.clean());
@@ -309,9 +295,7 @@ private slots:
                 walk(node->child(i), depth + 1);
         };
         walk(QAccessible::queryAccessibleInterface(&j.w), 0);
-        j.watch.pressButton("Yes");
-        j.watch.pressButton("No");
-        j.key(Qt::Key_F6);
+        j.chooseMode(Qt::Key_F6, false);
         walk(QAccessible::queryAccessibleInterface(&j.w), 0);
         QCOMPARE(labels, (QStringList{"Find Factors", "Square Roots"}));
 

@@ -172,9 +172,7 @@ private slots:
 
         // The ticked mode asks nothing.
         s.key(Qt::Key_F4);
-        s.watch.pressButton("Yes");
-        s.watch.pressButton("Yes");
-        s.key(Qt::Key_F6);
+        s.chooseMode(Qt::Key_F6, true);
         QCOMPARE(s.w.settings().mode, Mode::SquareRoots);
         QCOMPARE(s.w.list().count(), 0u);
         QCOMPARE(s.rows(), 0);

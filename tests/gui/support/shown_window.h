@@ -40,6 +40,14 @@ struct ShownWindow {
         activate();
         QTest::keyClick(&w, key, modifiers);
     }
+    // Chooses a mode by its function key, confirming the change, and answers
+    // whether to clear the list.
+    void chooseMode(Qt::Key modeKey, bool clearList)
+    {
+        watch.pressButton("Yes");
+        watch.pressButton(clearList ? "Yes" : "No");
+        key(modeKey);
+    }
     void enter(const QString& text)
     {
         text1->setText(text);
