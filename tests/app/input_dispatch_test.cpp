@@ -58,10 +58,8 @@ TEST_P(ErrorClearTable, OnlyEnterClearsAnExactErrorReport)
     f.setLines({c.firstLine, "Overflow"});
     f.input.setText("9");
     pressEnter(f.window);
-    if (c.cleared)
-        EXPECT_EQ(f.lines(), std::vector<std::string>{"9"});
-    else
-        EXPECT_EQ(f.lines(), (std::vector<std::string>{c.firstLine, "Overflow", "9"}));
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(f.lines(), (c.cleared ? Lines{"9"} : Lines{c.firstLine, "Overflow", "9"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ErrorClearTable,

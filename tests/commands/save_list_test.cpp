@@ -62,7 +62,7 @@ struct SaveCase {
     std::optional<std::string> old;   // content of the file before
     std::optional<Answer> answer;     // to the overwrite question
     bool writeFails;
-    const char* fileAfter;            // nullptr: no such file
+    std::optional<std::string> fileAfter;  // none: no such file
     std::vector<std::string> prompts; // every message box shown, in order
 };
 
@@ -85,10 +85,7 @@ TEST_P(SaveTable, AsksWritesAndReports)
 
     saveList(f.window, dialog, store);
 
-    if (c.fileAfter)
-        EXPECT_EQ(store.files[kPath], c.fileAfter);
-    else
-        EXPECT_EQ(store.files.count(kPath), 0u);
+    EXPECT_EQ(store.exists(kPath) ? std::optional(store.files[kPath]) : std::nullopt, c.fileAfter);
     std::vector<std::string> prompts;
     for (const auto& call : f.dialogs.calls)
         prompts.push_back(call.prompt);
@@ -104,12 +101,12 @@ INSTANTIATE_TEST_SUITE_P(
         SaveCase{"EmptyListGivesEmptyFile", "", kPath, {}, {}, false, "", {"File saved."}},
         SaveCase{"TextKeptExactly", "  padded  / ERROR! / Overflow", kPath, {}, {}, false,
                  "  padded \r\nERROR!\r\nOverflow\r\n", {"File saved."}},
-        SaveCase{"CancelInDialog", "a", std::nullopt, {}, {}, false, nullptr, {kFailurePrompt}},
+        SaveCase{"CancelInDialog", "a", std::nullopt, {}, {}, false, std::nullopt, {kFailurePrompt}},
         SaveCase{"YesReplacesLongerFile", "a", kPath, std::string("old old old\r\n"), Answer::Yes, false, "a\r\n",
                  {kQuestion, "File saved."}},
         SaveCase{"NoKeepsFile", "a", kPath, std::string("old"), Answer::No, false, "old", {kQuestion}},
         SaveCase{"CancelKeepsFile", "a", kPath, std::string("old"), Answer::Cancel, false, "old", {kQuestion}},
-        SaveCase{"WriteFails", "a", kPath, {}, {}, true, nullptr, {kFailurePrompt}},
+        SaveCase{"WriteFails", "a", kPath, {}, {}, true, std::nullopt, {kFailurePrompt}},
         SaveCase{"WriteFailsAfterYes", "a", kPath, std::string("old"), Answer::Yes, true, "old",
                  {kQuestion, kFailurePrompt}}),
     [](const ::testing::TestParamInfo<SaveCase>& info) { return std::string(info.param.name); });

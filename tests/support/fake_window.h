@@ -39,15 +39,9 @@ struct FakeWindow {
 inline std::vector<std::string> splitLines(const std::string& joined)
 {
     std::vector<std::string> out;
-    if (joined.empty())
-        return out;
-    std::size_t start = 0;
-    for (;;) {
-        std::size_t at = joined.find(" / ", start);
+    for (std::size_t start = 0, at = 0; !joined.empty() && at != std::string::npos; start = at + 3) {
+        at = joined.find(" / ", start);
         out.push_back(joined.substr(start, at - start));
-        if (at == std::string::npos)
-            break;
-        start = at + 3;
     }
     return out;
 }
