@@ -8,7 +8,6 @@ namespace tavrel {
 namespace {
 
 using testing::FakeWindow;
-using testing::splitLines;
 
 struct CollectCase {
     const char* input;

@@ -12,7 +12,6 @@ namespace tavrel {
 namespace {
 
 using testing::FakeWindow;
-using testing::ScriptedDialogs;
 using testing::splitLines;
 
 class ScriptedSaveDialog : public SaveDialog {
