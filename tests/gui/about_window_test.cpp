@@ -17,15 +17,6 @@ using namespace tavrel::testing;
 
 namespace {
 
-// Stands in for the desktop's browser: remembers every address handed over.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QStringList opened;
-public slots:
-    void open(const QUrl& url) { opened << url.toString(); }
-};
-
 QList<QWidget*> visibleAboutWindows()
 {
     QList<QWidget*> found;
@@ -51,13 +42,16 @@ class AboutWindowTest : public QObject {
     std::optional<ShownWindow> shown_;
     MainWindow* main_ = nullptr;
     QString work_;  // the main window's working folder
-    UrlRecorder urls_;
+    QStringList urls_;  // every address handed to the desktop's browser
 
     AboutWindow* openHelp()
     {
         shown_->action("mnuAbout")->trigger();
         return qobject_cast<AboutWindow*>(main_->aboutWindow());
     }
+
+public slots:
+    void recordUrl(const QUrl& url) { urls_ << url.toString(); }
 
 private slots:
     void initTestCase()
@@ -67,7 +61,7 @@ private slots:
         QVERIFY(QDir().mkpath(tmp_));
         // Private fallback folders land here, where the tests can see them go.
         qputenv("TMPDIR", QFile::encodeName(tmp_));
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &urls_, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "recordUrl");
     }
 
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
@@ -78,7 +72,7 @@ private slots:
         main_ = &shown_->w;
         work_ = shown_->workDir.path();
         main_->move(300, 120);
-        urls_.opened.clear();
+        urls_.clear();
     }
 
     void cleanup()
@@ -237,7 +231,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(about));
         const QString before = viewerText(about);
         QTest::mouseClick(about->findChild<QPushButton*>(button), Qt::LeftButton);
-        QCOMPARE(urls_.opened, QStringList{address});
+        QCOMPARE(urls_, QStringList{address});
         QTest::qWait(0);
         QVERIFY(about && about->isVisible());
         QCOMPARE(viewerText(about), before);
@@ -253,7 +247,7 @@ private slots:
         QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmd_Help")), Qt::LeftButton);
         QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmd_quillo")), Qt::LeftButton);
         qputenv("PATH", path);
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &urls_, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "recordUrl");
         QTest::qWait(0);
         QVERIFY(about && about->isVisible());
     }
@@ -279,7 +273,7 @@ private slots:
                  QStringLiteral("Release Date: 20th December 2002"));
         QCOMPARE(viewerText(third), expectedViewerText());
         third->openOnlineHelp();
-        QCOMPARE(urls_.opened, QStringList{QStringLiteral("https://quillo.example/help/tavrel/")});
+        QCOMPARE(urls_, QStringList{QStringLiteral("https://quillo.example/help/tavrel/")});
         QVERIFY(!QFileInfo::exists(work_ + QStringLiteral("/r_tavrel.txt")));
     }
 
