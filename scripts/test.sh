@@ -17,7 +17,7 @@ run_suite() {
   local dir=$1; shift
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVREL_TESTS=ON "$@" >/dev/null
   cmake --build "$dir"
-  ctest --test-dir "$dir" --output-on-failure
+  ctest --test-dir "$dir" --output-on-failure -j2
 }
 
 # --- print queue for cups_print_test: begin ---
