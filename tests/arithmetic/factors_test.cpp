@@ -39,7 +39,8 @@ TEST_P(FactorsOf, PairsCountAndSummary)
     for (const FactorPair& pair : got->pairs) {
         EXPECT_EQ(pair.small * pair.large, c.n);
         EXPECT_LE(pair.small, pair.large);
-        smalls += (smalls.empty() ? "" : " ") + std::to_string(pair.small);
+        smalls += smalls.empty() ? "" : " ";
+        smalls += std::to_string(pair.small);
     }
     EXPECT_EQ(smalls, c.smallFactors);
     EXPECT_EQ(got->shownFactors, c.shownFactors);
