@@ -9,30 +9,34 @@
 
 namespace tavrel {
 
-void pressEnter(Window& window)
+namespace {
+
+// Enter and OK run the same modes, except in Find GCD/HCF.
+void runMode(Window& window, void (*gcdHcf)(Window&))
 {
-    ResultsList::Batch batch(window.list);
-    if (window.list.line(0) == kErrorMarker)
-        window.list.clear();
     switch (window.settings.mode) {
     case Mode::Factors: findFactors(window); break;
     case Mode::Multiples: findMultiples(window); break;
-    case Mode::GcdHcf: collectNumber(window); break;
+    case Mode::GcdHcf: gcdHcf(window); break;
     case Mode::SquareRoots: squareRoots(window); break;
     case Mode::Lcm: break;
     }
 }
 
+}  // namespace
+
+void pressEnter(Window& window)
+{
+    ResultsList::Batch batch(window.list);
+    if (window.list.line(0) == kErrorMarker)
+        window.list.clear();
+    runMode(window, collectNumber);
+}
+
 void pressOk(Window& window)
 {
     ResultsList::Batch batch(window.list);
-    switch (window.settings.mode) {
-    case Mode::Factors: findFactors(window); break;
-    case Mode::Multiples: findMultiples(window); break;
-    case Mode::GcdHcf: findGcdHcf(window); break;
-    case Mode::SquareRoots: squareRoots(window); break;
-    case Mode::Lcm: break;
-    }
+    runMode(window, findGcdHcf);
 }
 
 }  // namespace tavrel

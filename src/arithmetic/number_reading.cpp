@@ -230,4 +230,21 @@ Result<std::int16_t> roundToInt16(double value)
     return static_cast<std::int16_t>(rounded);
 }
 
+namespace {
+
+template <class Read, class Convert>
+Result<std::int32_t> readThen(std::string_view text, Read read, Convert convert)
+{
+    Result<double> value = read(text);
+    if (!value)
+        return value.failure();
+    return convert(*value);
+}
+
+}  // namespace
+
+Result<std::int32_t> readLenientFloor(std::string_view text) { return readThen(text, readLenient, floorToInt32); }
+Result<std::int32_t> readLenientRound(std::string_view text) { return readThen(text, readLenient, roundToInt32); }
+Result<std::int32_t> readStrictFloor(std::string_view text) { return readThen(text, readStrict, floorToInt32); }
+
 }  // namespace tavrel

@@ -25,4 +25,9 @@ Result<std::int32_t> floorToInt32(double value);
 Result<std::int32_t> roundToInt32(double value);  // halves go to the even neighbour
 Result<std::int16_t> roundToInt16(double value);  // halves go to the even neighbour
 
+// A reading and a conversion in one; the first failure of the two.
+Result<std::int32_t> readLenientFloor(std::string_view text);
+Result<std::int32_t> readLenientRound(std::string_view text);
+Result<std::int32_t> readStrictFloor(std::string_view text);
+
 }  // namespace tavrel

@@ -32,30 +32,6 @@ bool askUntilAccepted(Dialogs& dialogs, const char* prompt, const char* title, s
     }
 }
 
-Result<std::int32_t> strictFloor(const std::string& text)
-{
-    Result<double> read = readStrict(text);
-    if (!read)
-        return read.failure();
-    return floorToInt32(*read);
-}
-
-Result<std::int32_t> lenientFloor(const std::string& text)
-{
-    Result<double> read = readLenient(text);
-    if (!read)
-        return read.failure();
-    return floorToInt32(*read);
-}
-
-Result<std::int32_t> lenientRound(const std::string& text)
-{
-    Result<double> read = readLenient(text);
-    if (!read)
-        return read.failure();
-    return roundToInt32(*read);
-}
-
 }  // namespace
 
 void defineRanges(Window& window)
@@ -65,9 +41,9 @@ void defineRanges(Window& window)
     const Answer answer =
         dialogs.messageBox(kRangeQuestion, Buttons::YesNoCancel, Icon::Information, "Define Ranges?");
     if (answer == Answer::Yes) {
-        bool ok = askUntilAccepted(dialogs, "Enter lower range.", "Enter lower range.", range.low, strictFloor,
+        bool ok = askUntilAccepted(dialogs, "Enter lower range.", "Enter lower range.", range.low, readStrictFloor,
                                    [](std::int32_t v) { return v >= 0; }) &&
-                  askUntilAccepted(dialogs, "Enter upper range.", "Enter upper range.", range.high, strictFloor,
+                  askUntilAccepted(dialogs, "Enter upper range.", "Enter upper range.", range.high, readStrictFloor,
                                    [&](std::int32_t v) { return v > range.low; });
         if (!ok)
             dialogs.messageBox("An error has occured, or maybe you just clicked Cancel. Please try again.",
@@ -84,9 +60,9 @@ void setMultiples(Window& window)
     MultiplesSettings& multiples = window.settings.multiples;
     auto positive = [](std::int32_t v) { return v >= 1; };
     bool ok = askUntilAccepted(dialogs, "Enter number of multiples you wish to display", "Multiples: Limits",
-                               multiples.count, lenientFloor, positive) &&
+                               multiples.count, readLenientFloor, positive) &&
               askUntilAccepted(dialogs, "Enter multiplier:", "Multiple: Multiplier", multiples.multiplier,
-                               lenientRound, positive);
+                               readLenientRound, positive);
     if (!ok)
         dialogs.messageBox("An error has occured. Please try again.", Buttons::Ok, Icon::Information,
                            "An error has occured.");

@@ -23,10 +23,7 @@ std::string pairLine(const FactorPair& pair)
 
 std::optional<Failure> run(Window& window)
 {
-    Result<double> read = readLenient(window.input.text());
-    if (!read)
-        return read.failure();
-    Result<std::int32_t> n = floorToInt32(*read);
+    Result<std::int32_t> n = readLenientFloor(window.input.text());
     if (!n)
         return n.failure();
 

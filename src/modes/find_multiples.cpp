@@ -13,10 +13,7 @@ namespace {
 
 std::optional<Failure> run(Window& window)
 {
-    Result<double> read = readLenient(window.input.text());
-    if (!read)
-        return read.failure();
-    Result<std::int32_t> number = roundToInt32(*read);
+    Result<std::int32_t> number = readLenientRound(window.input.text());
     if (!number)
         return number.failure();
 
