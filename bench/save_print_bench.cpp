@@ -22,9 +22,8 @@ namespace {
 
 void fill(ResultsList& list, long n)
 {
-    list.reserve(static_cast<std::size_t>(n), static_cast<std::size_t>(n) * 20);
-    for (long k = 1; k <= n; ++k)
-        list.append(std::to_string(k) + " x 7 = " + std::to_string(7 * k));
+    if (!list.append(MultiplesRun{7, 1, 1, n}))
+        std::exit(1);
 }
 
 double msSince(std::chrono::steady_clock::time_point start)
@@ -59,7 +58,7 @@ int main(int argc, char** argv)
         QtFileStore files;
         const auto start = std::chrono::steady_clock::now();
         ListFileContent content(list);
-        const bool ok = files.writeWhole(file, [&content] { return content.next(); });
+        const bool ok = files.writeWhole(file, [&content] { return content.next(); }, {});
         std::printf("%.2f\n", msSince(start));
         return ok ? 0 : 1;
     }
@@ -68,8 +67,7 @@ int main(int argc, char** argv)
         QtPrinter printer(nullptr, {QString::fromStdString(file), SIZE_MAX, 0});
         const auto start = std::chrono::steady_clock::now();
         PrintStatus status = printer.begin({"Courier New", 10, 300}, list.count());
-        for (std::size_t i = 0; i < list.count() && status == PrintStatus::Ok; ++i)
-            status = printer.printLine(list.line(static_cast<std::ptrdiff_t>(i)));
+        list.forEachLine(0, [&](std::string_view line) { return (status = printer.printLine(line)) == PrintStatus::Ok; });
         if (status == PrintStatus::Ok)
             status = printer.end();
         std::printf("%.2f\n", msSince(start));

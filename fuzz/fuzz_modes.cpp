@@ -214,7 +214,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Lines mirror;
     for (int n = fdp.ConsumeIntegralInRange(0, 8); n > 0; --n) {
         std::string line = fdp.ConsumeRandomLengthString(40);
-        list.append(line);
+        if (!list.append(line))
+            fail("a short list refused a line");
         mirror.push_back(line);
     }
 
@@ -278,7 +279,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 fail("selection survives a clear");
         } else {
             std::string line = fdp.ConsumeRandomLengthString(40);
-            list.append(line);
+            if (!list.append(line))
+                fail("a short list refused a line");
             mirror.push_back(line);
         }
         if (linesOf(list) != mirror)

@@ -12,22 +12,6 @@ std::int64_t floorDiv(std::int64_t a, std::int64_t b)
 
 std::int64_t ceilDiv(std::int64_t a, std::int64_t b) { return -floorDiv(-a, b); }
 
-int digitCount(std::int64_t v)
-{
-    int n = v < 0 ? 2 : 1;
-    for (std::uint64_t u = v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v); u >= 10;
-         u /= 10)
-        ++n;
-    return n;
-}
-
-// The length of a product's text: its digits and sign below 10^15, from
-// there the exponent form, never longer than "-d.ddddddddddddddE+NN".
-int productTextSize(std::int64_t product)
-{
-    return product < 1'000'000'000'000'000 && product > -1'000'000'000'000'000 ? digitCount(product) : 21;
-}
-
 }  // namespace
 
 Result<Multipliers> shownMultipliers(std::int64_t number, std::int32_t count, std::int32_t step, Range range)
@@ -63,17 +47,6 @@ Result<Multipliers> shownMultipliers(std::int64_t number, std::int32_t count, st
     m.first = ceilDiv(std::max(m.first, kLow), m.step) * m.step;
     m.last = std::min(m.last, kHigh);
     return m;
-}
-
-std::size_t multiplesTextSize(std::int64_t number, const Multipliers& k)
-{
-    const std::int64_t count = k.count();
-    if (count == 0)
-        return 0;
-    // Every k is positive, so the longest product is at one end of the run.
-    const int product = std::max(productTextSize(number * k.first), productTextSize(number * k.last));
-    return static_cast<std::size_t>(count) *
-           static_cast<std::size_t>(digitCount(k.last) + digitCount(number) + product + 6);
 }
 
 }  // namespace tavrel

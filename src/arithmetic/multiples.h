@@ -29,9 +29,6 @@ struct Multipliers {
 // Overflow; a step below 1 gives none.
 Result<Multipliers> shownMultipliers(std::int64_t number, std::int32_t count, std::int32_t step, Range range);
 
-// An upper bound on the characters of the lines writeMultiples writes.
-std::size_t multiplesTextSize(std::int64_t number, const Multipliers& k);
-
 // Writes the line "k x number = product" of every shown k to `sink`, a
 // callable taking a std::string_view and returning false to stop (a full
 // list). Lines are built in place: no allocation per line. Returns false

@@ -38,10 +38,12 @@ void printList(Window& window, Printer& printer)
     const std::size_t count = window.list.count();
     PrintStatus status = printer.begin(PrintSettings{"Courier New", 10, 300}, count);
     std::size_t printed = 0;
-    while (status == PrintStatus::Ok && printed < count) {
-        status = printer.printLine(window.list.line(static_cast<std::ptrdiff_t>(printed)));
-        if (status == PrintStatus::Ok)
-            ++printed;
+    if (status == PrintStatus::Ok) {
+        window.list.forEachLine(0, [&](std::string_view line) {
+            status = printer.printLine(line);
+            printed += status == PrintStatus::Ok;
+            return status == PrintStatus::Ok;
+        });
     }
     if (status == PrintStatus::Ok)
         status = printer.end();

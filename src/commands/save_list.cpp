@@ -18,11 +18,12 @@ void showFailure(Dialogs& dialogs)
 std::string_view ListFileContent::next()
 {
     piece_.clear();
-    const std::size_t count = list_.count();
-    while (nextLine_ < count && piece_.size() < pieceSize_) {
-        piece_ += list_.line(static_cast<std::ptrdiff_t>(nextLine_++));
+    list_.forEachLine(nextLine_, [this](std::string_view line) {
+        piece_ += line;
         piece_ += "\r\n";
-    }
+        ++nextLine_;
+        return piece_.size() < pieceSize_;
+    });
     return piece_;
 }
 
@@ -45,7 +46,7 @@ void saveList(Window& window, SaveDialog& saveDialog, TextFileStore& files)
     }
 
     ListFileContent content(window.list);
-    if (!files.writeWhole(*path, [&content] { return content.next(); })) {
+    if (!files.writeWhole(*path, [&content] { return content.next(); }, [&content] { return content.doneFraction(); })) {
         showFailure(window.dialogs);
         return;
     }

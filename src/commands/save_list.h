@@ -12,12 +12,13 @@ namespace tavrel {
 void saveList(Window& window, SaveDialog& saveDialog, TextFileStore& files);
 
 // The list's lines as the saved file holds them, in pieces of about
-// `pieceSize` bytes (a line is never split).
+// `pieceSize` bytes (a line is never split), made as they are asked for.
 class ListFileContent {
 public:
     explicit ListFileContent(const ResultsList& list, std::size_t pieceSize = 1 << 20)
         : list_(list), pieceSize_(pieceSize) {}
     std::string_view next();
+    double doneFraction() const { return list_.empty() ? 1.0 : double(nextLine_) / double(list_.count()); }
 
 private:
     const ResultsList& list_;

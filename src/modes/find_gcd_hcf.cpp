@@ -37,7 +37,7 @@ Result<CollectedValues> readCollected(const ResultsList& list)
     if (!c.values.empty())
         c.values[0] = *firstValue;
     for (std::size_t i = 1; i < c.values.size(); ++i) {
-        const std::string_view line = list.line(static_cast<std::ptrdiff_t>(i));
+        const std::string line = list.line(static_cast<std::ptrdiff_t>(i));
         Result<double> lenient = readLenient(line);
         if (!lenient)
             return lenient.failure();

@@ -24,11 +24,8 @@ std::optional<Failure> run(Window& window)
     Result<Multipliers> k = shownMultipliers(*number, multiples.count, multiples.multiplier, window.settings.range);
     if (!k)
         return k.failure();
-    const auto count = static_cast<std::size_t>(k->count());
-    if (!list.canTake(count))
-        return Failure::ListFull;  // before filling memory, not after
-    list.reserve(count, multiplesTextSize(*number, *k));
-    if (!writeMultiples(*number, *k, [&list](std::string_view line) { return list.append(line); }))
+    // One run, however long: its lines are made when they are shown.
+    if (!list.append(MultiplesRun{*number, k->first, k->step, k->count()}))
         return Failure::ListFull;
     window.input.setText(numberToText(std::int64_t{*number}));
     return std::nullopt;

@@ -26,16 +26,15 @@ std::optional<Failure> run(Window& window)
     if (!split)
         return split.failure();
     if (!*split) {
-        list.append("Cannot do.");
-        return std::nullopt;
+        return list.append("Cannot do.") ? std::nullopt : std::optional(Failure::ListFull);
     }
     const SurdSplit& s = **split;
-    list.append("Square root of " + numberToText(n) + " is:");
+    if (!list.append("Square root of " + numberToText(n) + " is:"))
+        return Failure::ListFull;
     std::string answer = numberToText(s.whole);
     if (s.rest != 1)
         answer += " x Square root of " + numberToText(s.rest);
-    list.append(answer);
-    return std::nullopt;
+    return list.append(answer) ? std::nullopt : std::optional(Failure::ListFull);
 }
 
 }  // namespace

@@ -10,6 +10,8 @@ namespace tavrel {
 // Hands out a file's content piece by piece; an empty piece ends it. A list
 // of millions of lines is then written without a second copy in memory.
 using ChunkSource = std::function<std::string_view()>;
+// How much of the content has been handed out, from 0 to 1.
+using ProgressSource = std::function<double()>;
 
 // The files a command writes whole.
 class TextFileStore {
@@ -21,10 +23,14 @@ public:
     virtual bool exists(const std::string& path) = 0;
 
     // Replaces the file at `path` with the bytes `content` hands out, as
-    // given (no newline translation). All or nothing: on false the file that
-    // was there is unchanged and nothing new is left behind. A file the user
-    // may not write is a failure; a symbolic link writes the file it points to.
-    virtual bool writeWhole(const std::string& path, const ChunkSource& content) = 0;
+    // given (no newline translation). A write that lasts may show `progress`
+    // and let the user cancel it, which counts as a failure. On false the
+    // file that was there is unchanged and nothing new is left behind, with
+    // one exception: a file that can only be written in place (its folder
+    // takes no temporary file) may be left cut short. A file the user may
+    // not write is a failure; a symbolic link writes the file it points to.
+    [[nodiscard]] virtual bool writeWhole(const std::string& path, const ChunkSource& content,
+                                          const ProgressSource& progress) = 0;
 };
 
 }  // namespace tavrel

@@ -1,62 +1,98 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "state/results_list.h"
 
-#include <algorithm>
+#include <cassert>
+#include <iterator>
 
 namespace tavrel {
 
-std::string_view ResultsList::line(std::ptrdiff_t index) const
+ResultsList::Place ResultsList::locate(std::size_t index) const
 {
-    if (index < 0 || static_cast<std::size_t>(index) >= ends_.size())
+    std::size_t b = 0;
+    while (index >= blocks_[b].lines)
+        index -= blocks_[b++].lines;
+    const auto& segments = blocks_[b].segments;
+    std::size_t s = 0;
+    for (std::size_t n; index >= (n = lineCount(segments[s])); ++s)
+        index -= n;
+    return {b, s, index};
+}
+
+std::string ResultsList::line(std::ptrdiff_t index) const
+{
+    if (!has(index))
         return {};
-    std::size_t i = static_cast<std::size_t>(index);
-    std::size_t start = startOf(i);
-    return {chars_.data() + start, ends_[i] - start};
+    const Place at = locate(static_cast<std::size_t>(index));
+    return lineText(blocks_[at.block].segments[at.segment], at.offset);
+}
+
+Segment& ResultsList::lastSegmentFor(bool text)
+{
+    if (text && !blocks_.empty() && std::holds_alternative<TextLines>(blocks_.back().segments.back()))
+        return blocks_.back().segments.back();
+    if (blocks_.empty() || blocks_.back().segments.size() >= kBlockSegments)
+        blocks_.emplace_back();
+    auto& segments = blocks_.back().segments;
+    if (text)
+        return segments.emplace_back(TextLines{});
+    return segments.emplace_back(MultiplesRun{});
 }
 
 bool ResultsList::append(std::string_view text)
 {
-    if (ends_.size() >= kCapacity || text.size() > kCharCapacity - chars_.size())
+    if (!canTake(1))
         return false;
-    chars_.insert(chars_.end(), text.begin(), text.end());
-    ends_.push_back(static_cast<std::uint32_t>(chars_.size()));
-    if (batchDepth_ > 0)
-        changedInBatch_ = true;
-    else if (observer_)
-        observer_->linesAppended(ends_.size() - 1, ends_.size() - 1);
+    std::get<TextLines>(lastSegmentFor(true)).append(text);
+    appended(1);
     return true;
 }
 
-void ResultsList::reserve(std::size_t lines, std::size_t chars)
+bool ResultsList::append(const MultiplesRun& run)
 {
-    ends_.reserve(std::min(lines, kCapacity));
-    chars_.reserve(std::min(chars, kCharCapacity));
+    if (run.count < 0 || !canTake(static_cast<std::size_t>(run.count)))
+        return false;
+    if (run.count == 0)
+        return true;
+    lastSegmentFor(false) = run;
+    appended(static_cast<std::size_t>(run.count));
+    return true;
+}
+
+void ResultsList::appended(std::size_t lines)
+{
+    blocks_.back().lines += lines;
+    count_ += lines;
+    if (batchDepth_ > 0)
+        changedInBatch_ = true;
+    else if (observer_)
+        observer_->linesAppended(count_ - lines, count_ - 1);
 }
 
 void ResultsList::clear()
 {
-    // Swap rather than clear, so a huge list gives its memory back.
-    std::vector<char>().swap(chars_);
-    std::vector<std::uint32_t>().swap(ends_);
+    std::vector<Block>().swap(blocks_);  // a huge text list gives its memory back
+    count_ = 0;
     selected_ = -1;
-    if (batchDepth_ > 0)
-        changedInBatch_ = true;
-    else if (observer_)
-        observer_->listReset();
+    notifyReset();
 }
 
 void ResultsList::remove(std::ptrdiff_t index)
 {
-    if (index < 0 || static_cast<std::size_t>(index) >= ends_.size())
+    if (!has(index))
         return;
-    std::size_t i = static_cast<std::size_t>(index);
-    std::size_t start = startOf(i);
-    std::uint32_t length = ends_[i] - static_cast<std::uint32_t>(start);
-    chars_.erase(chars_.begin() + static_cast<std::ptrdiff_t>(start),
-                 chars_.begin() + static_cast<std::ptrdiff_t>(ends_[i]));
-    ends_.erase(ends_.begin() + index);
-    for (std::size_t k = i; k < ends_.size(); ++k)
-        ends_[k] -= length;
+    const Place at = locate(static_cast<std::size_t>(index));
+    Block& block = blocks_[at.block];
+    auto segment = block.segments.begin() + static_cast<std::ptrdiff_t>(at.segment);
+    if (std::optional<MultiplesRun> after = eraseLine(*segment, at.offset)) {
+        block.segments.insert(std::next(segment), *after);
+        splitBlockIfFull(at.block);
+    } else if (lineCount(*segment) == 0) {
+        block.segments.erase(segment);
+    }
+    if (--blocks_[at.block].lines == 0)
+        blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(at.block));
+    --count_;
+
     if (selected_ == index)
         selected_ = -1;
     else if (selected_ > index)
@@ -64,12 +100,39 @@ void ResultsList::remove(std::ptrdiff_t index)
     if (batchDepth_ > 0)
         changedInBatch_ = true;
     else if (observer_)
-        observer_->lineRemoved(i);
+        observer_->lineRemoved(static_cast<std::size_t>(index));
 }
 
-void ResultsList::setSelectedIndex(std::ptrdiff_t index)
+void ResultsList::splitBlockIfFull(std::size_t b)
 {
-    selected_ = (index >= 0 && static_cast<std::size_t>(index) < ends_.size()) ? index : -1;
+    if (blocks_[b].segments.size() < 2 * kBlockSegments)
+        return;
+    Block second;
+    auto& first = blocks_[b].segments;
+    const auto middle = first.begin() + static_cast<std::ptrdiff_t>(kBlockSegments);
+    second.segments.assign(std::make_move_iterator(middle), std::make_move_iterator(first.end()));
+    first.erase(middle, first.end());
+    for (const Segment& s : second.segments)
+        second.lines += lineCount(s);
+    blocks_[b].lines -= second.lines;
+    blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(b) + 1, std::move(second));
+}
+
+void ResultsList::setSelectedIndex(std::ptrdiff_t index) { selected_ = has(index) ? index : -1; }
+
+void ResultsList::setObserver(ResultsListObserver* observer)
+{
+    // A second observer would silently take the first one's place.
+    assert(observer == nullptr || observer_ == nullptr);
+    observer_ = observer;
+}
+
+void ResultsList::notifyReset()
+{
+    if (batchDepth_ > 0)
+        changedInBatch_ = true;
+    else if (observer_)
+        observer_->listReset();
 }
 
 ResultsList::Batch::~Batch()

@@ -3,8 +3,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
+
+#include "state/line_segments.h"
 
 namespace tavrel {
 
@@ -12,31 +15,41 @@ namespace tavrel {
 class ResultsListObserver {
 public:
     virtual ~ResultsListObserver() = default;
-    virtual void listReset() = 0;                               // anything may have changed
+    virtual void listReset() = 0;  // anything may have changed
     virtual void linesAppended(std::size_t first, std::size_t last) = 0;
     virtual void lineRemoved(std::size_t index) = 0;
 };
 
-// The main window's results list: text lines in the order they were
-// appended, with at most one selected line. Lines live in one character
-// buffer with an end offset each, so millions of lines stay compact.
+// The main window's results list: lines in the order they were appended,
+// with at most one selected line. It holds segments, not lines: text a mode
+// wrote out, and runs of multiples whose lines are made when asked for, so
+// a list of two billion lines costs a few bytes until it is edited.
 class ResultsList {
 public:
-    // Past this many lines an append fails and the modes report "ERROR!".
-    // Fifty million of the longest lines any mode writes stay under 4 GiB.
-    static constexpr std::size_t kCapacity = 50'000'000;
-    static constexpr std::size_t kCharCapacity = UINT32_MAX;
+    // The most rows a view can show, and the largest count of multiples the
+    // settings allow. Past it an append fails and the modes report "ERROR!".
+    static constexpr std::size_t kCapacity = 2147483647;
 
-    std::size_t count() const { return ends_.size(); }
-    bool empty() const { return ends_.empty(); }
+    ResultsList() = default;
+    ResultsList(const ResultsList&) = delete;
+    ResultsList& operator=(const ResultsList&) = delete;
+
+    std::size_t count() const { return count_; }
+    bool empty() const { return count_ == 0; }
 
     // The line at `index`, or the empty text where the list holds none.
-    std::string_view line(std::ptrdiff_t index) const;
+    std::string line(std::ptrdiff_t index) const;
+
+    // Hands the lines from `first` on, in order, to `sink`: a callable taking
+    // a std::string_view and returning false to stop. Lines are made one at a
+    // time, so saving or printing a huge list needs no copy of it.
+    template <class Sink>
+    void forEachLine(std::size_t first, Sink&& sink) const;
 
     // False, and nothing appended, when the list is full.
-    bool append(std::string_view text);
-    bool canTake(std::size_t moreLines) const { return moreLines <= kCapacity - count(); }
-    void reserve(std::size_t lines, std::size_t chars);
+    [[nodiscard]] bool append(std::string_view text);
+    [[nodiscard]] bool append(const MultiplesRun& run);
+    bool canTake(std::size_t moreLines) const { return moreLines <= kCapacity - count_; }
 
     void clear();
     void remove(std::ptrdiff_t index);  // an index without a line changes nothing
@@ -44,9 +57,10 @@ public:
     // -1 when no line is selected.
     std::ptrdiff_t selectedIndex() const { return selected_; }
     void setSelectedIndex(std::ptrdiff_t index);
-    std::string_view selectedLine() const { return line(selected_); }
+    std::string selectedLine() const { return line(selected_); }
 
-    void setObserver(ResultsListObserver* observer) { observer_ = observer; }
+    // One observer at a time: set it once, and set nullptr before another.
+    void setObserver(ResultsListObserver* observer);
 
     // While a Batch lives, observers hear nothing; at its end they hear one
     // reset if anything changed. A mode run that writes a million lines then
@@ -63,14 +77,47 @@ public:
     };
 
 private:
-    std::size_t startOf(std::size_t index) const { return index == 0 ? 0 : ends_[index - 1]; }
+    // Segments are kept in blocks of a bounded size, so that finding a line
+    // and splitting a run stay cheap after a million scattered deletes.
+    struct Block {
+        std::vector<Segment> segments;
+        std::size_t lines = 0;
+    };
+    struct Place {
+        std::size_t block;
+        std::size_t segment;
+        std::size_t offset;  // the line within its segment
+    };
+    static constexpr std::size_t kBlockSegments = 256;
 
-    std::vector<char> chars_;
-    std::vector<std::uint32_t> ends_;
+    bool has(std::ptrdiff_t index) const { return index >= 0 && static_cast<std::size_t>(index) < count_; }
+    Place locate(std::size_t index) const;
+    Segment& lastSegmentFor(bool text);
+    void splitBlockIfFull(std::size_t block);
+    void appended(std::size_t lines);
+    void notifyReset();
+
+    std::vector<Block> blocks_;
+    std::size_t count_ = 0;
     std::ptrdiff_t selected_ = -1;
     ResultsListObserver* observer_ = nullptr;
     int batchDepth_ = 0;
     bool changedInBatch_ = false;
 };
+
+template <class Sink>
+void ResultsList::forEachLine(std::size_t first, Sink&& sink) const
+{
+    if (first >= count_)
+        return;
+    const Place at = locate(first);
+    std::size_t offset = at.offset;
+    for (std::size_t b = at.block; b < blocks_.size(); ++b) {
+        const auto& segments = blocks_[b].segments;
+        for (std::size_t s = b == at.block ? at.segment : 0; s < segments.size(); ++s, offset = 0)
+            if (!forEachLineOf(segments[s], offset, sink))
+                return;
+    }
+}
 
 }  // namespace tavrel

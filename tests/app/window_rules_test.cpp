@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "app/random_number.h"
-#include "state/results_list.h"
 #include "app/sizing_rule.h"
 #include "app/startup.h"
 
@@ -42,40 +41,6 @@ TEST(RandomNumber, StaysWithinEightDigits)
         EXPECT_LE(n, 99999999);
     }
     EXPECT_NE(randomNumber(100.0), randomNumber(100.01));
-}
-
-TEST(ResultsList, LinesSelectionAndRemoval)
-{
-    ResultsList list;
-    EXPECT_EQ(list.line(0), "");
-    EXPECT_EQ(list.line(-1), "");
-    for (const char* s : {"a", "", "ccc", "dd"})
-        ASSERT_TRUE(list.append(s));
-    list.setSelectedIndex(2);
-    EXPECT_EQ(list.selectedLine(), "ccc");
-    list.remove(1);
-    EXPECT_EQ(list.count(), 3u);
-    EXPECT_EQ(list.line(1), "ccc");
-    EXPECT_EQ(list.line(2), "dd");
-    EXPECT_EQ(list.selectedIndex(), 1);  // the selection follows its line
-    list.remove(1);
-    EXPECT_EQ(list.selectedIndex(), -1);
-    list.remove(7);
-    list.remove(-1);
-    EXPECT_EQ(list.count(), 2u);
-    list.setSelectedIndex(5);
-    EXPECT_EQ(list.selectedIndex(), -1);
-    list.clear();
-    EXPECT_TRUE(list.empty());
-}
-
-TEST(ResultsList, RefusesLinesBeyondCapacity)
-{
-    ResultsList list;
-    EXPECT_TRUE(list.canTake(ResultsList::kCapacity));
-    EXPECT_FALSE(list.canTake(ResultsList::kCapacity + 1));
-    list.append("x");
-    EXPECT_FALSE(list.canTake(ResultsList::kCapacity));
 }
 
 }  // namespace

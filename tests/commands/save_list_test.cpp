@@ -35,7 +35,7 @@ public:
     int writes = 0;
 
     bool exists(const std::string& path) override { return files.count(path) != 0; }
-    bool writeWhole(const std::string& path, const ChunkSource& content) override
+    bool writeWhole(const std::string& path, const ChunkSource& content, const ProgressSource&) override
     {
         ++writes;
         std::string bytes;
@@ -151,7 +151,7 @@ TEST(Save, BigListComesInPiecesThatKeepLinesWhole)
     std::string expected;
     for (int i = 0; i < 5000; ++i) {
         const std::string line = std::to_string(i) + " x 7 = " + std::to_string(7 * i);
-        list.append(line);
+        ASSERT_TRUE(list.append(line));
         expected += line + "\r\n";
     }
     ListFileContent content(list, 1000);

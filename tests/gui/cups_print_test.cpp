@@ -34,7 +34,7 @@ private slots:
         QStringList lines;
         for (int i = 1; i <= 200; ++i) {
             lines << QStringLiteral("%1 x 7 = %2").arg(i).arg(7 * i);
-            s.w.list().append(lines.back().toStdString());
+            QVERIFY(s.w.list().append(lines.back().toStdString()));
         }
         QString prompt, title;
         s.watch.pressButton(QStringLiteral("Yes"), &prompt, &title);

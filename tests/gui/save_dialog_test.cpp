@@ -73,8 +73,8 @@ private slots:
         ShownWindow s;
         const QString path = s.workDir.filePath(QStringLiteral("old.txt"));
         writeFile(path, "a much longer old content\r\n\r\n\r\n");
-        s.w.list().append("1 x 6");
-        s.w.list().append("2 x 3");
+        QVERIFY(s.w.list().append("1 x 6"));
+        QVERIFY(s.w.list().append("2 x 3"));
         QString question, questionTitle, saved;
         s.watch.saveAs(s.workDir.path(), QStringLiteral("old.txt"));
         s.watch.pressButton(QStringLiteral("Yes"), &question, &questionTitle);

@@ -33,7 +33,7 @@ bool store(const QString& path, const std::string& bytes, std::size_t piece = 1 
         const std::string_view next = std::string_view(bytes).substr(at, piece);
         at += next.size();
         return next;
-    });
+    }, {});
 }
 
 // Runs `work` in a child process set up by `setUp` and returns its result:

@@ -61,7 +61,7 @@ TEST(FindGcdHcf, AgainAfterAddingANumber)
     f.setLines({"12", "18"});
     findGcdHcf(f.window);
     EXPECT_EQ(f.input.text(), "6");
-    f.list.append("8");
+    ASSERT_TRUE(f.list.append("8"));
     findGcdHcf(f.window);
     EXPECT_EQ(f.input.text(), "2");
 }
@@ -70,7 +70,7 @@ TEST(FindGcdHcf, LongListStaysCorrect)
 {
     FakeWindow f;
     for (int i = 1; i <= 100000; ++i)
-        f.list.append(std::to_string(2310 * (i % 7 + 1)));
+        ASSERT_TRUE(f.list.append(std::to_string(2310 * (i % 7 + 1))));
     findGcdHcf(f.window);
     EXPECT_EQ(f.input.text(), "2310");
 }

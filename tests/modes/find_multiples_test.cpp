@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+#include <vector>
+
+#include "arithmetic/number_text.h"
 #include "modes/find_multiples.h"
 #include "support/fake_window.h"
 
@@ -52,14 +57,53 @@ INSTANTIATE_TEST_SUITE_P(
         MultiplesRun{"InputOverflow", "2147483647.5", 1000, 1, {}, 2, "ERROR!", "Overflow", "2147483647.5"},
         MultiplesRun{"Beyond32BitsInput", "1e400", 10, 1, {}, 2, "ERROR!", "Overflow", "1e400"},
         MultiplesRun{"LimitOverflow", "7", 100000, 100000, {}, 2, "ERROR!", "Overflow", "Running..."},
-        // A count the list cannot hold fails before any memory is spent on it.
-        MultiplesRun{"CountBeyondCapacity", "7", 2147483647, 1, {}, 2, "ERROR!", "Out of memory: the list is full",
-                     "Running..."},
+        // The largest count the settings allow is one run: no line is written out.
+        MultiplesRun{"LargestCount", "7", 2147483647, 1, {}, 2147483647, "1 x 7 = 7", "2147483647 x 7 = 15032385529",
+                     "7"},
+        MultiplesRun{"LargestStep", "-1", 1, 2147483647, {}, 1, "2147483647 x -1 = -2147483647",
+                     "2147483647 x -1 = -2147483647", "-1"},
+        MultiplesRun{"SquareOverflow", "7", 46341, 46341, {}, 2, "ERROR!", "Overflow", "Running..."},
         // With a range, two billion multipliers are still instant: only the
         // shown ones are visited.
         MultiplesRun{"HugeCountUnderANarrowRange", "7", 2147483647, 1, {100, 120}, 3, "15 x 7 = 105",
                      "17 x 7 = 119", "7"}),
     [](const ::testing::TestParamInfo<MultiplesRun>& info) { return info.param.name; });
+
+// The run the list holds against a plain loop over every multiplier, for
+// random numbers, counts, steps and ranges: every line, in order, read both
+// one by one and as a stream.
+TEST(FindMultiples, RunMatchesAPlainLoopOverEveryMultiplier)
+{
+    std::mt19937 random(7);
+    auto any = [&random](std::int64_t low, std::int64_t high) {
+        return std::uniform_int_distribution<std::int64_t>(low, high)(random);
+    };
+    for (int trial = 0; trial < 300; ++trial) {
+        FakeWindow f;
+        const std::int64_t number = trial % 3 == 0 ? any(INT32_MIN, INT32_MAX) : any(-50, 50);
+        const auto count = static_cast<std::int32_t>(any(1, 300));
+        const auto step = static_cast<std::int32_t>(trial % 2 ? any(1, 5) : any(1, INT32_MAX / count));
+        f.settings.multiples = {count, step};
+        if (trial % 4 != 0) {
+            const std::int64_t reach = std::max<std::int64_t>(1, std::abs(number) * count * step / 2);
+            const auto a = static_cast<std::int32_t>(std::clamp<std::int64_t>(any(-reach, reach), INT32_MIN, INT32_MAX));
+            const auto b = static_cast<std::int32_t>(std::clamp<std::int64_t>(any(-reach, reach), INT32_MIN, INT32_MAX));
+            f.settings.range = {std::min(a, b), std::max(a, b)};
+        }
+        f.input.setText(numberToText(number));
+        findMultiples(f.window);
+
+        std::vector<std::string> expected;
+        for (std::int64_t k = step; k <= std::int64_t{count} * step; k += step)
+            if (!f.settings.range.inForce() || f.settings.range.contains(number * k))
+                expected.push_back(numberToText(k) + " x " + numberToText(number) + " = " + numberToText(number * k));
+        ASSERT_EQ(f.lines(), expected) << "number " << number << ", count " << count << ", step " << step
+                                       << ", range " << f.settings.range.low << ".." << f.settings.range.high;
+        std::vector<std::string> streamed;
+        f.list.forEachLine(0, [&streamed](std::string_view line) { streamed.emplace_back(line); return true; });
+        ASSERT_EQ(streamed, expected);
+    }
+}
 
 }  // namespace
 }  // namespace tavrel

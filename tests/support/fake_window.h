@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,8 @@ struct FakeWindow {
     {
         list.clear();
         for (const std::string& line : text)
-            list.append(line);
+            if (!list.append(line))
+                throw std::length_error("the list is full");
     }
 };
 

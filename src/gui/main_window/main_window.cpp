@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -27,6 +26,7 @@
 #include "gui/main_window/menu_shortcuts_first.h"
 #include "gui/main_window/mode_label.h"
 #include "gui/main_window/results_list_model.h"
+#include "gui/main_window/results_view.h"
 #include "gui/platform/line_edit_input_box.h"
 #include "gui/platform/qt_clipboard.h"
 #include "gui/platform/qt_dialogs.h"
@@ -51,7 +51,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent),
       settings_(startupSettings(QDir::currentPath().toStdString())),
       clipboard_(std::make_unique<QtClipboard>()),
-      files_(std::make_unique<QtFileStore>()),
+      files_(std::make_unique<QtFileStore>(this)),
       services_(services)
 {
     if (!services_.dialogs)
@@ -72,7 +72,13 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     inputEdit_->setFocus();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The view outlives this body (Qt deletes children later); the model
+    // must go first, while the list it observes still exists.
+    listView_->setModel(nullptr);
+    model_.reset();
+}
 
 void MainWindow::buildControls()
 {
@@ -100,14 +106,12 @@ void MainWindow::buildControls()
     okButton_->setDefault(false);
     connect(okButton_, &QPushButton::clicked, this, &MainWindow::onOk);
 
-    listView_ = named(new QListView(client), "List2", tr("Results"));
+    listView_ = named(new ResultsView(client), "List2", tr("Results"));
     listView_->setGeometry(twipsRect(this, 0, 360, 4455, 2460));
     listView_->setFont(listFont());
-    listView_->setUniformItemSizes(true);
-    listView_->setSelectionMode(QAbstractItemView::SingleSelection);
-    listView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    model_ = new ResultsListModel(list_, this);
-    listView_->setModel(model_);
+    model_ = std::make_unique<ResultsListModel>(list_);
+    listView_->setModel(model_.get());
+    connect(listView_, &ResultsView::copyRequested, this, &MainWindow::copySelectedEntry);
     // The selected entry is the highlighted line. The view's current line is
     // not enough: tabbing into the list makes the first line current without
     // highlighting it, and Ctrl+click takes the highlight off a line.
@@ -121,8 +125,8 @@ void MainWindow::buildControls()
         listView_->selectionModel()->clear();
         list_.setSelectedIndex(-1);
     };
-    connect(model_, &QAbstractItemModel::modelReset, this, unselect);
-    connect(model_, &QAbstractItemModel::rowsRemoved, this, unselect);
+    connect(model_.get(), &QAbstractItemModel::modelReset, this, unselect);
+    connect(model_.get(), &QAbstractItemModel::rowsRemoved, this, unselect);
     listView_->raise();
 
     setTabOrder(inputEdit_, listView_);

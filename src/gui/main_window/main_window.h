@@ -14,7 +14,6 @@
 
 class QAction;
 class QLineEdit;
-class QListView;
 class QPushButton;
 
 namespace tavrel {
@@ -24,6 +23,7 @@ class LineEditInputBox;
 class ModeLabel;
 class Printer;
 class ResultsListModel;
+class ResultsView;
 class SaveDialog;
 class TextFileStore;
 
@@ -93,8 +93,10 @@ private:
     ModeLabel* modeLabel_ = nullptr;
     QLineEdit* inputEdit_ = nullptr;
     QPushButton* okButton_ = nullptr;
-    QListView* listView_ = nullptr;
-    ResultsListModel* model_ = nullptr;
+    ResultsView* listView_ = nullptr;
+    // Declared after list_, so that it stops observing the list before the
+    // list is destroyed.
+    std::unique_ptr<ResultsListModel> model_;
     std::array<QAction*, 5> modeActions_{};
     std::unique_ptr<LineEditInputBox> input_;
     std::unique_ptr<Window> window_;

@@ -18,7 +18,7 @@ QVariant ResultsListModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= rows_)
         return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole || role == Qt::ToolTipRole) {
-        std::string_view line = list_.line(index.row());
+        const std::string line = list_.line(index.row());
         return QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
     }
     return {};

@@ -1,10 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/platform/qt_file_store.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QProgressDialog>
 #include <QSaveFile>
+#include <memory>
 
 namespace tavrel {
+namespace {
+
+constexpr int kProgressSteps = 1000;
+
+}  // namespace
 
 bool QtFileStore::exists(const std::string& path)
 {
@@ -12,7 +20,7 @@ bool QtFileStore::exists(const std::string& path)
     return info.exists() && !info.isDir();
 }
 
-bool QtFileStore::writeWhole(const std::string& path, const ChunkSource& content)
+bool QtFileStore::writeWhole(const std::string& path, const ChunkSource& content, const ProgressSource& progress)
 {
     // QSaveFile refuses an existing file the user may not write, though a
     // rename would replace it, and follows a symbolic link to its target.
@@ -26,11 +34,32 @@ bool QtFileStore::writeWhole(const std::string& path, const ChunkSource& content
     // (a full disk with less than 16 KiB to write) went unnoticed by commit().
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
+    QElapsedTimer clock;
+    clock.start();
+    std::unique_ptr<QProgressDialog> dialog;
     for (std::string_view piece = content(); !piece.empty(); piece = content()) {
         const auto size = static_cast<qint64>(piece.size());
         if (file.write(piece.data(), size) != size) {
             file.cancelWriting();
             return false;
+        }
+        if (!dialog && progress && clock.elapsed() >= progressDelayMs_) {
+            dialog = std::make_unique<QProgressDialog>(QStringLiteral("Saving..."), QStringLiteral("Cancel"), 0,
+                                                       kProgressSteps, parent_);
+            dialog->setObjectName(QStringLiteral("SaveProgress"));
+            dialog->setWindowTitle(QStringLiteral("Save"));
+            dialog->setWindowModality(Qt::ApplicationModal);
+            dialog->setAutoClose(false);
+            dialog->setAutoReset(false);
+            dialog->setMinimumDuration(0);
+        }
+        if (dialog) {
+            // A modal progress dialog handles the events, Cancel among them, as its value changes.
+            dialog->setValue(static_cast<int>(progress() * kProgressSteps));
+            if (dialog->wasCanceled()) {
+                file.cancelWriting();
+                return false;
+            }
         }
     }
     if (!file.flush()) {
