@@ -294,6 +294,11 @@ private slots:
         if (how == "ctrl+click")
             QTest::mouseClick(s.list2->viewport(), Qt::LeftButton, Qt::ControlModifier, thirdLine);
 
+        // Ctrl+C is the item view's own copy, which would take the current
+        // line whether it is highlighted or not.
+        QGuiApplication::clipboard()->setText("untouched");
+        QTest::keyClick(s.list2, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), entry.isEmpty() ? QStringLiteral("untouched") : entry);
         QGuiApplication::clipboard()->setText("untouched");
         QString prompt;
         if (!entry.isEmpty())

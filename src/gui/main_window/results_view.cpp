@@ -55,6 +55,21 @@ void ResultsView::doItemsLayout()
     QAbstractItemView::doItemsLayout();
 }
 
+void ResultsView::setModel(QAbstractItemModel* model)
+{
+    QListView::setModel(model);
+    if (!model)
+        return;
+    // Qt lays out a view after a change only once the event loop runs again;
+    // here that costs nothing, and keys pressed meanwhile must find the
+    // scroll range and the rows' places already right.
+    auto layOut = [this] { doItemsLayout(); };
+    connect(model, &QAbstractItemModel::modelReset, this, layOut);
+    connect(model, &QAbstractItemModel::rowsInserted, this, layOut);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, layOut);
+    doItemsLayout();
+}
+
 void ResultsView::updateGeometries()
 {
     const int shown = fullRowsShown();

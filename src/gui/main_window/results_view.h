@@ -19,6 +19,7 @@ public:
     QModelIndex indexAt(const QPoint& point) const override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
     void doItemsLayout() override;
+    void setModel(QAbstractItemModel* model) override;
     void keyboardSearch(const QString& search) override;
 
 signals:
