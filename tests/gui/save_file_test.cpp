@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QApplication>
+#include <QProgressDialog>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -8,7 +10,9 @@
 #include <unistd.h>
 
 #include "gui/platform/qt_file_store.h"
+#include "gui/support/dialog_watch.h"
 #include "gui/support/files.h"
+#include "gui/support/test_main.h"
 
 using namespace tavrel;
 using namespace tavrel::testing;
@@ -212,6 +216,51 @@ private slots:
         QCOMPARE(left, QStringList{"list.txt"});
     }
 
+    // A save that lasts shows its progress and can be cancelled; a cancelled
+    // save is a failed one: the old file stays and nothing else is left.
+    void longSaveShowsProgressAndCancelKeepsTheOldFile_data()
+    {
+        QTest::addColumn<int>("delayMs");     // before the progress dialog shows
+        QTest::addColumn<int>("cancelAt");    // the piece after which Cancel is pressed; -1: never
+        QTest::addColumn<bool>("dialogShown");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("quick: no dialog") << 60000 << -1 << false << true;
+        QTest::newRow("long: dialog, runs to the end") << 0 << -1 << true << true;
+        QTest::newRow("long: cancelled") << 0 << 5 << true << false;
+    }
+    void longSaveShowsProgressAndCancelKeepsTheOldFile()
+    {
+        QFETCH(int, delayMs);
+        QFETCH(int, cancelAt);
+        QFETCH(bool, dialogShown);
+        QFETCH(bool, saved);
+        const QByteArray old = "old line\r\n";
+        writeFile(path_, old);
+        DialogWatch watch;  // lets progress dialogs be
+        const std::string piece = listBytes(1000);
+        constexpr int kPieces = 20;
+        int handedOut = 0;
+        bool seen = false;
+        QtFileStore files(nullptr, delayMs);
+        const bool result = files.writeWhole(
+            path_.toStdString(),
+            [&]() -> std::string_view {
+                for (QWidget* widget : QApplication::topLevelWidgets()) {
+                    if (auto* progress = qobject_cast<QProgressDialog*>(widget); progress && progress->isVisible()) {
+                        seen = true;
+                        if (handedOut == cancelAt)
+                            progress->cancel();
+                    }
+                }
+                return handedOut++ < kPieces ? std::string_view(piece) : std::string_view();
+            },
+            [&] { return handedOut / double(kPieces); });
+        QCOMPARE(result, saved);
+        QCOMPARE(seen, dialogShown);
+        QCOMPARE(readAll(path_), saved ? QByteArray::fromStdString(piece).repeated(kPieces) : old);
+        onlyTheListIsLeft();
+    }
+
     void existsCountsFilesNotFolders()
     {
         writeFile(at(".hidden"), "x");
@@ -228,5 +277,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(SaveFileTest)
+TAVREL_TEST_MAIN(SaveFileTest)
 #include "save_file_test.moc"

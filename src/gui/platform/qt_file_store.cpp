@@ -52,6 +52,7 @@ bool QtFileStore::writeWhole(const std::string& path, const ChunkSource& content
             dialog->setAutoClose(false);
             dialog->setAutoReset(false);
             dialog->setMinimumDuration(0);
+            dialog->show();
         }
         if (dialog) {
             // A modal progress dialog handles the events, Cancel among them, as its value changes.
