@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Google Benchmark timings of the core: the readings, Find Factors at its
-// worst case, Find Multiples at a million lines, and the list's edits at a
-// million lines.
+// Google Benchmark timings of the core: the readings, Find Factors, Square
+// Roots and Find GCD/HCF at their slowest, Find Multiples at a million lines,
+// and the list's edits at a million lines.
 
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
 #include "support/fake_window.h"
 #include "modes/find_factors.h"
+#include "modes/find_gcd_hcf.h"
 #include "modes/find_multiples.h"
+#include "modes/square_roots.h"
 #include "arithmetic/number_reading.h"
 #include "arithmetic/number_text.h"
 
@@ -30,6 +33,36 @@ void BM_FindFactorsLargestPrime(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FindFactorsLargestPrime)->Unit(benchmark::kMicrosecond);
+
+// 2147483647 is square-free: the split tries every square down from its root.
+void BM_SquareRootsLargest(benchmark::State& state)
+{
+    testing::FakeWindow f;
+    for (auto _ : state) {
+        f.input.setText("2147483647");
+        squareRoots(f.window);
+        benchmark::DoNotOptimize(f.list.count());
+    }
+}
+BENCHMARK(BM_SquareRootsLargest)->Unit(benchmark::kMicrosecond);
+
+// OK over a thousand collected numbers, every one read from its line.
+void BM_FindGcdOfAThousand(benchmark::State& state)
+{
+    testing::FakeWindow f;
+    f.dialogs.answerAnything = true;
+    std::vector<std::string> numbers;
+    for (int i = 1; i <= 1000; ++i)
+        numbers.push_back(std::to_string(2310 * (i % 13 + 1)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.setLines(numbers);
+        state.ResumeTiming();
+        findGcdHcf(f.window);
+        benchmark::DoNotOptimize(f.input.text());
+    }
+}
+BENCHMARK(BM_FindGcdOfAThousand)->Unit(benchmark::kMicrosecond);
 
 const char* const kReadingTexts[] = {"36", " -7.9e2 ", "2147483647.5", "&H7FFFFFFF", "567abc", ""};
 

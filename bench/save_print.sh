@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Times Save of 10^6 lines beside cat writing the same bytes to the same
+# Times Save of 10^7 lines beside cat writing the same bytes to the same
 # disk, and Print of 10^5 lines into a PDF. Usage: bench/save_print.sh [runs, default 5]
 # BUILD_DIR chooses the build tree (default build-bench); OUT_DIR the folder
 # written to (default a new folder under the build tree, so on its disk).
@@ -22,12 +22,12 @@ trap 'rm -rf "$tmp"' EXIT
 now_ns() { date +%s%N; }
 median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-"$bench" lines 1000000 "$tmp/source.txt"
+"$bench" lines 10000000 "$tmp/source.txt"
 bytes=$(stat -c %s "$tmp/source.txt")
 # In turn, so that a drift of the disk's speed touches both alike; each writes
 # over the file of its previous run, as a repeated Save does.
 for _ in $(seq "$runs"); do
-  "$bench" save 1000000 "$tmp/saved.txt" >>"$tmp/save"
+  "$bench" save 10000000 "$tmp/saved.txt" >>"$tmp/save"
   start=$(now_ns)
   cat "$tmp/source.txt" >"$tmp/cat.txt"
   echo $(( ($(now_ns) - start) / 1000 )) | awk '{ printf "%.2f\n", $1 / 1000 }' >>"$tmp/cat"
@@ -41,9 +41,9 @@ print=$(median <"$tmp/print")
 model=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
 echo "Machine: $(nproc) cores, ${model:-unknown CPU}; disk of $out ($(df -T "$out" | awk 'NR == 2 { print $2 }')); medians of $runs runs."
 echo
-echo "| Figure | Measured | Anchor | Ratio | Goal | Verdict |"
-echo "|---|---|---|---|---|---|"
+echo "| Figure | Measured | Anchor | Goal | Verdict |"
+echo "|---|---|---|---|---|"
 awk -v s="$save" -v c="$cat_ms" -v b="$bytes" 'BEGIN {
-  printf "| Save 10^6 lines (%.1f MB) | %.1f ms | cat %.1f ms | %.2f | <= 3 x cat | %s |\n", b / 1e6, s, c, s / c, (s <= 3 * c) ? "met" : "MISSED" }'
+  printf "| Save 10^7 lines (%.1f MB) | %.1f ms | cat %.1f ms (%.2f x) | <= 2 x cat | %s |\n", b / 1e6, s, c, s / c, (s <= 2 * c) ? "met" : "MISSED" }'
 awk -v p="$print" 'BEGIN {
-  printf "| Print 10^5 lines to PDF | %.0f ms | - | - | <= 2000 ms | %s |\n", p, (p <= 2000) ? "met" : "MISSED" }'
+  printf "| Print 10^5 lines to PDF | %.0f ms | - | <= 2000 ms | %s |\n", p, (p <= 2000) ? "met" : "MISSED" }'

@@ -14,6 +14,13 @@ std::int64_t ceilDiv(std::int64_t a, std::int64_t b) { return -floorDiv(-a, b); 
 
 }  // namespace
 
+MultipleLines::MultipleLines(std::int64_t number) : number_(number)
+{
+    const std::string middle = " x " + numberToText(number) + " = ";
+    middleSize_ = std::min(middle.size(), sizeof middle_);
+    std::copy(middle.begin(), middle.begin() + static_cast<std::ptrdiff_t>(middleSize_), middle_);
+}
+
 Result<Multipliers> shownMultipliers(std::int64_t number, std::int32_t count, std::int32_t step, Range range)
 {
     const std::int64_t limit = static_cast<std::int64_t>(count) * step;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -29,28 +30,53 @@ struct Multipliers {
 // Overflow; a step below 1 gives none.
 Result<Multipliers> shownMultipliers(std::int64_t number, std::int32_t count, std::int32_t step, Range range);
 
-// Writes the line "k x number = product" of every shown k to `sink`, a
-// callable taking a std::string_view and returning false to stop (a full
-// list). Lines are built in place: no allocation per line. Returns false
-// when the sink stopped the run.
+// Writes the lines "k x number = product" of one number straight into a
+// buffer: no allocation per line, for the millions a run may hold.
+class MultipleLines {
+public:
+    // The longest line: two 10-digit multipliers or numbers with signs, the
+    // longest product text and the separators.
+    static constexpr std::size_t kMaxLine = 64;
+
+    explicit MultipleLines(std::int64_t number);
+    // Writes the line of multiplier k at `out`, which has room for kMaxLine
+    // characters, and returns where it ends.
+    char* write(char* out, std::int64_t k) const
+    {
+        out = std::to_chars(out, out + 24, k).ptr;
+        out = writeMiddle(out);
+        const std::int64_t product = number_ * k;
+        if (product < 1'000'000'000'000'000 && product > -1'000'000'000'000'000)
+            return std::to_chars(out, out + 24, product).ptr;
+        const std::string big = numberToText(product);
+        return std::copy(big.begin(), big.end(), out);
+    }
+
+    // Writes " x number = " at `out`, which has room for 24 characters.
+    char* writeMiddle(char* out) const
+    {
+        std::memcpy(out, middle_, sizeof middle_);  // fixed size: a few moves, no call
+        return out + middleSize_;
+    }
+
+private:
+    std::int64_t number_;
+    char middle_[24] = {};  // " x number = "
+    std::size_t middleSize_;
+};
+
+// Writes the line of every shown k to `sink`, a callable taking a
+// std::string_view and returning false to stop. Returns false when the sink
+// stopped the run.
 template <class Sink>
 bool writeMultiples(std::int64_t number, const Multipliers& k, Sink&& sink)
 {
-    const std::string middle = " x " + numberToText(number) + " = ";
-    char line[96];
+    const MultipleLines lines(number);
+    char line[MultipleLines::kMaxLine];
     const std::int64_t count = k.count();
     for (std::int64_t i = 0; i < count; ++i) {
-        const std::int64_t kk = k.first + i * k.step;
-        char* p = std::to_chars(line, line + 24, kk).ptr;
-        p = std::copy(middle.begin(), middle.end(), p);
-        const std::int64_t product = number * kk;
-        if (product < 1'000'000'000'000'000 && product > -1'000'000'000'000'000) {
-            p = std::to_chars(p, line + sizeof line, product).ptr;
-        } else {
-            const std::string big = numberToText(product);
-            p = std::copy(big.begin(), big.end(), p);
-        }
-        if (!sink(std::string_view(line, static_cast<std::size_t>(p - line))))
+        const char* end = lines.write(line, k.first + i * k.step);
+        if (!sink(std::string_view(line, static_cast<std::size_t>(end - line))))
             return false;
     }
     return true;

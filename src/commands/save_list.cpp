@@ -18,12 +18,7 @@ void showFailure(Dialogs& dialogs)
 std::string_view ListFileContent::next()
 {
     piece_.clear();
-    list_.forEachLine(nextLine_, [this](std::string_view line) {
-        piece_ += line;
-        piece_ += "\r\n";
-        ++nextLine_;
-        return piece_.size() < pieceSize_;
-    });
+    nextLine_ += list_.appendLines(nextLine_, piece_, pieceSize_, "\r\n");
     return piece_;
 }
 

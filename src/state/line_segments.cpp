@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "state/line_segments.h"
 
+#include <algorithm>
+
+#include "arithmetic/multiples_stream.h"
+
 namespace tavrel {
 
 void TextLines::append(std::string_view text)
@@ -34,6 +38,41 @@ std::string lineText(const Segment& segment, std::size_t i)
         return false;  // the one line asked for
     });
     return text;
+}
+
+std::size_t appendLines(const Segment& segment, std::size_t from, std::string& out, std::size_t budget,
+                        std::string_view ending)
+{
+    const auto* run = std::get_if<MultiplesRun>(&segment);
+    if (!run) {
+        const auto& text = std::get<TextLines>(segment);
+        std::size_t i = from;
+        for (; i < text.count() && out.size() < budget; ++i) {
+            out += text.line(i);
+            out += ending;
+        }
+        return i - from;
+    }
+    // Lines of a run are written straight into the buffer, grown a chunk at a time.
+    char paddedEnding[MultiplesStream::kEndingRoom] = {};
+    if (ending.size() > sizeof paddedEnding)
+        return 0;
+    std::copy(ending.begin(), ending.end(), paddedEnding);
+    auto i = static_cast<std::int64_t>(from);
+    MultiplesStream lines(run->number, run->multiplier(i), run->step);
+    std::size_t used = out.size();
+    while (i < run->count && used < budget) {
+        const std::size_t chunk = std::min<std::size_t>(budget - used, 1 << 16);
+        out.resize(used + chunk + MultiplesStream::kRoom);
+        char* const base = out.data();
+        char* p = base + used;
+        char* const stop = p + chunk;
+        for (; i < run->count && p < stop; ++i)
+            p = lines.writeNext(p, paddedEnding, ending.size());
+        used = static_cast<std::size_t>(p - base);
+    }
+    out.resize(used);
+    return static_cast<std::size_t>(i) - from;
 }
 
 std::optional<MultiplesRun> eraseLine(Segment& segment, std::size_t i)

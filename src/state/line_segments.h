@@ -61,6 +61,12 @@ bool forEachLineOf(const Segment& segment, std::size_t from, Sink&& sink)
     return true;
 }
 
+// Appends the lines from `from` on, each followed by `ending`, to `out`
+// until it holds at least `budget` bytes or the segment ends. Returns how
+// many lines it appended. The fast way to write a whole list out.
+std::size_t appendLines(const Segment& segment, std::size_t from, std::string& out, std::size_t budget,
+                        std::string_view ending);
+
 // Removes line i. A run loses its first or last line in place; a line in
 // its middle splits it, and the lines after it are returned as a second
 // run for the caller to place after the first.

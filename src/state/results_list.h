@@ -46,6 +46,10 @@ public:
     template <class Sink>
     void forEachLine(std::size_t first, Sink&& sink) const;
 
+    // Appends the lines from `first` on, each followed by `ending`, to `out`
+    // until it holds at least `budget` bytes. Returns how many it appended.
+    std::size_t appendLines(std::size_t first, std::string& out, std::size_t budget, std::string_view ending) const;
+
     // False, and nothing appended, when the list is full.
     [[nodiscard]] bool append(std::string_view text);
     [[nodiscard]] bool append(const MultiplesRun& run);

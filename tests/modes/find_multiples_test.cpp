@@ -70,8 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<MultiplesRun>& info) { return info.param.name; });
 
 // The run the list holds against a plain loop over every multiplier, for
-// random numbers, counts, steps and ranges: every line, in order, read both
-// one by one and as a stream.
+// random numbers, counts, steps and ranges: every line, in order, read one
+// by one, as a stream, and as a saved file's bytes.
 TEST(FindMultiples, RunMatchesAPlainLoopOverEveryMultiplier)
 {
     std::mt19937 random(7);
@@ -80,7 +80,7 @@ TEST(FindMultiples, RunMatchesAPlainLoopOverEveryMultiplier)
     };
     for (int trial = 0; trial < 300; ++trial) {
         FakeWindow f;
-        const std::int64_t number = trial % 3 == 0 ? any(INT32_MIN, INT32_MAX) : any(-50, 50);
+        const std::int64_t number = trial % 3 == 0 ? any(INT32_MIN, INT32_MAX) : any(-2000, 2000);
         const auto count = static_cast<std::int32_t>(any(1, 300));
         const auto step = static_cast<std::int32_t>(trial % 2 ? any(1, 5) : any(1, INT32_MAX / count));
         f.settings.multiples = {count, step};
@@ -102,6 +102,12 @@ TEST(FindMultiples, RunMatchesAPlainLoopOverEveryMultiplier)
         std::vector<std::string> streamed;
         f.list.forEachLine(0, [&streamed](std::string_view line) { streamed.emplace_back(line); return true; });
         ASSERT_EQ(streamed, expected);
+        std::string saved;
+        std::string expectedBytes;
+        for (const std::string& line : expected)
+            expectedBytes += line + "\r\n";
+        EXPECT_EQ(f.list.appendLines(0, saved, SIZE_MAX, "\r\n"), expected.size());
+        ASSERT_EQ(saved, expectedBytes);
     }
 }
 
