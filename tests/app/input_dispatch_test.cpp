@@ -115,24 +115,34 @@ TEST(InputDispatch, ErrorReportThenEnterStartsAfresh)
     EXPECT_EQ(f.list.line(0), "1 x 7");
 }
 
-// A whole run reaches the view as one reset, not one notice per line.
-TEST(InputDispatch, ViewHearsOneResetPerRun)
+// A whole run reaches the view as one reset, not one notice per line; a run
+// that leaves the list as it was sends none, so the user's highlight stays.
+TEST(InputDispatch, ViewHearsOneResetPerRunThatChangesTheList)
 {
-    struct Counter : ResultsListObserver {
-        int resets = 0, appends = 0, removals = 0;
-        void listReset() override { ++resets; }
-        void linesAppended(std::size_t, std::size_t) override { ++appends; }
-        void lineRemoved(std::size_t) override { ++removals; }
-    } counter;
-    FakeWindow f;
-    f.list.setObserver(&counter);
-    f.settings.mode = Mode::Multiples;
-    f.input.setText("7");
-    pressEnter(f.window);
-    EXPECT_EQ(f.list.count(), 1000u);
-    EXPECT_EQ(counter.resets, 1);
-    EXPECT_EQ(counter.appends, 0);
-    f.list.setObserver(nullptr);
+    struct Row { const char* name; Mode mode; const char* input; bool enter; int resets; };
+    for (Row r : {Row{"Find Multiples", Mode::Multiples, "7", true, 1},
+                  Row{"Find Factors of 0", Mode::Factors, "0", true, 0},
+                  Row{"GCD over an unchanged list", Mode::GcdHcf, "", false, 0}}) {
+        struct Counter : ResultsListObserver {
+            int resets = 0, appends = 0, removals = 0;
+            void listReset() override { ++resets; }
+            void linesAppended(std::size_t, std::size_t) override { ++appends; }
+            void lineRemoved(std::size_t) override { ++removals; }
+        } counter;
+        FakeWindow f;
+        f.dialogs.answerAnything = true;
+        f.setLines({"12", "18"});
+        f.list.setObserver(&counter);
+        f.settings.mode = r.mode;
+        f.input.setText(r.input);
+        if (r.enter)
+            pressEnter(f.window);
+        else
+            pressOk(f.window);
+        EXPECT_EQ(counter.resets, r.resets) << r.name;
+        EXPECT_EQ(counter.appends + counter.removals, 0) << r.name;
+        f.list.setObserver(nullptr);
+    }
 }
 
 }  // namespace
