@@ -24,7 +24,7 @@ public:
     // given (no newline translation). All or nothing: on false the file that
     // was there is unchanged and nothing new is left behind. A file the user
     // may not write is a failure; a symbolic link writes the file it points to.
-    virtual bool writeWhole(const std::string& path, const ChunkSource& content) = 0;
+    [[nodiscard]] virtual bool writeWhole(const std::string& path, const ChunkSource& content) = 0;
 };
 
 }  // namespace tavrel

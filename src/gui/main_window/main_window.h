@@ -27,8 +27,9 @@ class ResultsListModel;
 class SaveDialog;
 class TextFileStore;
 
-// The platform parts the main window talks through. Any left empty is the
-// real one: Qt's message boxes, file dialog, default printer and clipboard.
+// The platform parts a caller may hand the main window. Any left empty is
+// the real one: Qt's message boxes, file dialog and default printer. The
+// clipboard and the file store are always the real ones.
 struct MainWindowServices {
     Dialogs* dialogs = nullptr;
     SaveDialog* saveDialog = nullptr;
@@ -45,7 +46,6 @@ public:
 
     Settings& settings() { return settings_; }
     ResultsList& list() { return list_; }
-    Window& window() { return *window_; }
     // The about window the Help command opened last, while it is open.
     QWidget* aboutWindow() const { return about_; }
 
