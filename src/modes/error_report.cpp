@@ -10,4 +10,10 @@ void reportError(ResultsList& list, Failure failure)
     list.append(describe(failure));
 }
 
+void runReportingFailure(Window& window, ModeSteps steps)
+{
+    if (std::optional<Failure> failure = steps(window))
+        reportError(window.list, *failure);
+}
+
 }  // namespace tavrel

@@ -8,6 +8,7 @@
 
 #include "about/about_values.h"
 #include "app/mode_switching.h"
+#include "modes/mode_table.h"
 #include "state/results_list.h"
 #include "state/settings.h"
 #include "state/window.h"
@@ -95,7 +96,7 @@ private:
     QPushButton* okButton_ = nullptr;
     QListView* listView_ = nullptr;
     ResultsListModel* model_ = nullptr;
-    std::array<QAction*, 5> modeActions_{};
+    std::array<QAction*, kModeTable.size()> modeActions_{};  // in menu order
     std::unique_ptr<LineEditInputBox> input_;
     std::unique_ptr<Window> window_;
     QPointer<QWidget> about_;
