@@ -61,7 +61,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # windows are loaded at run time, so no library dependency names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, xdg-utils")
+# qt6-wayland lets the program run natively on a Wayland desktop rather
+# than through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-wayland, xdg-utils")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
 
