@@ -190,7 +190,7 @@ void expectOutcome(const Outcome& want, const Lines& got, const std::string& box
 
 // A mode the user could choose, taken from the table of modes, so that a new
 // mode is fuzzed as soon as it has its row.
-Mode chooseMode(FuzzedDataProvider& fdp)
+Mode pickMode(FuzzedDataProvider& fdp)
 {
     static const std::vector<Mode> selectable = [] {
         std::vector<Mode> modes;
@@ -223,7 +223,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         settings.range.low = fdp.ConsumeIntegral<std::int32_t>();
         settings.range.high = fdp.ConsumeIntegral<std::int32_t>();
     }
-    settings.mode = chooseMode(fdp);
+    settings.mode = pickMode(fdp);
 
     Lines mirror;
     for (int n = fdp.ConsumeIntegralInRange(0, 8); n > 0; --n) {
@@ -276,7 +276,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             mirror = after;
         } else if (action == 3) {
-            settings.mode = chooseMode(fdp);
+            settings.mode = pickMode(fdp);
         } else if (action == 4) {
             const auto index = fdp.ConsumeIntegralInRange<std::ptrdiff_t>(-1, static_cast<std::ptrdiff_t>(list.count()));
             list.setSelectedIndex(fdp.ConsumeIntegralInRange<std::ptrdiff_t>(-1, static_cast<std::ptrdiff_t>(list.count())));

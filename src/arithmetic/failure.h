@@ -23,7 +23,8 @@ std::string_view describe(Failure failure);
 // that every handler can decide locally how to report them; a dropped Result
 // is a failure nobody looked at, hence [[nodiscard]]. Asking a failure for
 // its value, or a value for its failure, is a bug in the caller: the
-// asserts stop it in the builds that run the tests.
+// asserts stop it in the dev, sanitizers and fuzz builds (CMakePresets.json),
+// which keep them on.
 template <class T>
 class [[nodiscard]] Result {
 public:
