@@ -61,33 +61,39 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # windows are loaded at run time, so no library dependency names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, xdg-utils")
+# qt6-wayland lets the program run natively on a Wayland desktop rather
+# than through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-wayland, xdg-utils")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
 
 # --- Checks, run by ctest --------------------------------------------------
 if(TAVREL_TESTS)
   enable_testing()
-  find_program(DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)
-  find_program(APPSTREAMCLI appstreamcli REQUIRED)
-  # Hints and warnings fail the check as well as errors.
-  add_test(NAME desktop_file_validate
-           COMMAND sh -c "out=$(\"$0\" \"$1\" 2>&1); status=$?; printf '%s\\n' \"$out\"; [ $status -eq 0 ] && [ -z \"$out\" ]"
-                   ${DESKTOP_FILE_VALIDATE} ${CMAKE_CURRENT_SOURCE_DIR}/data/${TAVREL_APP_ID}.desktop)
-  add_test(NAME appstream_validate
-           COMMAND ${APPSTREAMCLI} validate --no-net ${CMAKE_CURRENT_SOURCE_DIR}/data/${TAVREL_APP_ID}.metainfo.xml)
+  tavrel_find_test_tool(DESKTOP_FILE_VALIDATE desktop-file-validate desktop-file-utils desktop_file_validate)
+  if(DESKTOP_FILE_VALIDATE)
+    # Hints and warnings fail the check as well as errors.
+    add_test(NAME desktop_file_validate
+             COMMAND sh -c "out=$(\"$0\" \"$1\" 2>&1); status=$?; printf '%s\\n' \"$out\"; [ $status -eq 0 ] && [ -z \"$out\" ]"
+                     ${DESKTOP_FILE_VALIDATE} ${CMAKE_CURRENT_SOURCE_DIR}/data/${TAVREL_APP_ID}.desktop)
+  endif()
+  tavrel_find_test_tool(APPSTREAMCLI appstreamcli appstream appstream_validate)
+  if(APPSTREAMCLI)
+    add_test(NAME appstream_validate
+             COMMAND ${APPSTREAMCLI} validate --no-net ${CMAKE_CURRENT_SOURCE_DIR}/data/${TAVREL_APP_ID}.metainfo.xml)
+  endif()
   add_test(NAME install_tree
            COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR}
                    -DPREFIX=${CMAKE_BINARY_DIR}/install-tree-check -DAPP_ID=${TAVREL_APP_ID}
                    -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/CheckInstallTree.cmake)
-  find_program(DPKG_DEB dpkg-deb)
-  if(DPKG_DEB)
+  tavrel_find_test_tool(DPKG_SHLIBDEPS dpkg-shlibdeps dpkg-dev deb_package)
+  if(DPKG_SHLIBDEPS)
     add_test(NAME deb_package
              COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR}
                      -DOUT_DIR=${CMAKE_BINARY_DIR}/deb-check -DAPP_ID=${TAVREL_APP_ID}
                      -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/CheckDebPackage.cmake)
     set_tests_properties(deb_package PROPERTIES TIMEOUT 300)
-    find_program(LINTIAN lintian)
+    tavrel_find_test_tool(LINTIAN lintian lintian lintian)
     if(LINTIAN)
       add_test(NAME lintian
                COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR}

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what is missing, builds Tavrel twice (plain, and with
-# AddressSanitizer + UndefinedBehaviorSanitizer) and runs every test headless.
-# The plain build compiles the benchmarks too, and a clang build compiles the
-# fuzz targets and replays their seeds, so neither can rot unnoticed.
+# Installs what is missing, builds Tavrel twice (the presets dev, and
+# sanitizers with AddressSanitizer + UndefinedBehaviorSanitizer) and runs every
+# test headless. The dev build compiles the benchmarks too, and a clang build
+# (the preset fuzz) compiles the fuzz targets and replays their seeds, so
+# neither can rot unnoticed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -13,11 +14,13 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
 
+# The presets in CMakePresets.json stop the configure when a test tool is
+# missing, so that no test is left out here.
 run_suite() {
-  local dir=$1; shift
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVREL_TESTS=ON "$@" >/dev/null
-  cmake --build "$dir"
-  ctest --test-dir "$dir" --output-on-failure -j2
+  local preset=$1
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  ctest --preset "$preset"
 }
 
 # --- print queue for cups_print_test: begin ---
@@ -30,12 +33,11 @@ if [ "$(id -u)" -eq 0 ]; then export TAVREL_REQUIRE_CUPS=1; fi
 # --- print queue for cups_print_test: end ---
 
 # The fuzz targets: built and run over their seeds only (no search).
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTAVREL_FUZZ=ON -DTAVREL_TESTS=OFF -DTAVREL_BENCH=OFF >/dev/null
-cmake --build build-fuzz --target fuzz_readings fuzz_modes
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
 for target in fuzz_readings fuzz_modes; do
   "build-fuzz/fuzz/$target" -runs=0 "fuzz/corpus/$target" 2>&1 | tail -n 1
 done
 
-run_suite build -DTAVREL_BENCH=ON
-run_suite build-sanitize -DTAVREL_SANITIZE=ON
+run_suite dev
+run_suite sanitizers

@@ -2,25 +2,18 @@
 #include "app/input_dispatch.h"
 
 #include "modes/error_report.h"
-#include "modes/find_factors.h"
-#include "modes/find_gcd_hcf.h"
-#include "modes/find_multiples.h"
-#include "modes/square_roots.h"
+#include "modes/mode_table.h"
 
 namespace tavrel {
 
 namespace {
 
-// Enter and OK run the same modes, except in Find GCD/HCF.
-void runMode(Window& window, void (*gcdHcf)(Window&))
+// Runs what the current mode's row gives for Enter or OK, if anything.
+void runAction(Window& window, ModeAction ModeRow::*action)
 {
-    switch (window.settings.mode) {
-    case Mode::Factors: findFactors(window); break;
-    case Mode::Multiples: findMultiples(window); break;
-    case Mode::GcdHcf: gcdHcf(window); break;
-    case Mode::SquareRoots: squareRoots(window); break;
-    case Mode::Lcm: break;
-    }
+    const ModeRow* row = modeRow(window.settings.mode);
+    if (row && row->*action)
+        (row->*action)(window);
 }
 
 }  // namespace
@@ -30,13 +23,13 @@ void pressEnter(Window& window)
     ResultsList::Batch batch(window.list);
     if (window.list.line(0) == kErrorMarker)
         window.list.clear();
-    runMode(window, collectNumber);
+    runAction(window, &ModeRow::enter);
 }
 
 void pressOk(Window& window)
 {
     ResultsList::Batch batch(window.list);
-    runMode(window, findGcdHcf);
+    runAction(window, &ModeRow::ok);
 }
 
 }  // namespace tavrel

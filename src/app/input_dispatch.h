@@ -6,10 +6,12 @@
 namespace tavrel {
 
 // Enter in the input box: clears a list that holds an error report, then
-// runs the current mode (Find GCD/HCF collects the number instead).
+// does what the table of modes gives the current mode for Enter (most modes
+// run; Find GCD/HCF collects the number).
 void pressEnter(Window& window);
 
-// The OK button: runs the current mode; Find GCD/HCF computes the divisor.
+// The OK button: does what the table of modes gives the current mode for OK
+// (Find GCD/HCF computes the divisor).
 void pressOk(Window& window);
 
 }  // namespace tavrel

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "modes/mode_table.h"
+
 namespace tavrel {
 
 void chooseMode(Window& window, ModeIndicator& indicator, Mode mode)

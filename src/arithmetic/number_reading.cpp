@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "arithmetic/number_reading.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -50,9 +49,7 @@ Result<double> toDouble(const DecimalParts& parts)
     }
     text += 'e';
     text += std::to_string(exponent);
-    errno = 0;
-    char* end = nullptr;
-    double value = std::strtod(text.c_str(), &end);
+    const double value = std::strtod(text.c_str(), nullptr);
     if (std::isinf(value))
         return Failure::Overflow;
     return value;  // an underflow gives 0 or a tiny value, which is no failure

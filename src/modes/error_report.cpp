@@ -11,4 +11,10 @@ void reportError(ResultsList& list, Failure failure)
     static_cast<void>(list.append(describe(failure)));
 }
 
+void runReportingFailure(Window& window, ModeSteps steps)
+{
+    if (std::optional<Failure> failure = steps(window))
+        reportError(window.list, *failure);
+}
+
 }  // namespace tavrel

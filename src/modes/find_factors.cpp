@@ -59,10 +59,6 @@ std::optional<Failure> run(Window& window)
 
 }  // namespace
 
-void findFactors(Window& window)
-{
-    if (std::optional<Failure> failure = run(window))
-        reportError(window.list, *failure);
-}
+void findFactors(Window& window) { runReportingFailure(window, run); }
 
 }  // namespace tavrel

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "modes/find_gcd_hcf.h"
 
-#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -77,20 +76,6 @@ std::optional<Failure> run(Window& window)
 
 }  // namespace
 
-void findGcdHcf(Window& window)
-{
-    if (std::optional<Failure> failure = run(window))
-        reportError(window.list, *failure);
-}
-
-void collectNumber(Window& window)
-{
-    Result<double> read = readLenient(window.input.text());
-    if (!read)
-        return;
-    if (!window.list.append(numberToText(std::floor(*read))))
-        return;
-    window.input.setText("");
-}
+void findGcdHcf(Window& window) { runReportingFailure(window, run); }
 
 }  // namespace tavrel

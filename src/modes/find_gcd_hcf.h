@@ -10,9 +10,4 @@ namespace tavrel {
 // or "No solution". Values are 16-bit, as the collected numbers always were.
 void findGcdHcf(Window& window);
 
-// Enter in Find GCD/HCF: appends the floor of the input's number to the list
-// and empties the box. A number beyond the double range appends nothing and
-// keeps the box, as does a full list.
-void collectNumber(Window& window);
-
 }  // namespace tavrel

@@ -33,10 +33,6 @@ std::optional<Failure> run(Window& window)
 
 }  // namespace
 
-void findMultiples(Window& window)
-{
-    if (std::optional<Failure> failure = run(window))
-        reportError(window.list, *failure);
-}
+void findMultiples(Window& window) { runReportingFailure(window, run); }
 
 }  // namespace tavrel

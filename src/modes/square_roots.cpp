@@ -39,10 +39,6 @@ std::optional<Failure> run(Window& window)
 
 }  // namespace
 
-void squareRoots(Window& window)
-{
-    if (std::optional<Failure> failure = run(window))
-        reportError(window.list, *failure);
-}
+void squareRoots(Window& window) { runReportingFailure(window, run); }
 
 }  // namespace tavrel

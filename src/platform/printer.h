@@ -30,11 +30,11 @@ public:
     virtual ~Printer() = default;
 
     // Starts a job that will hold `lineCount` lines (for showing progress).
-    virtual PrintStatus begin(const PrintSettings& settings, std::size_t lineCount) = 0;
+    [[nodiscard]] virtual PrintStatus begin(const PrintSettings& settings, std::size_t lineCount) = 0;
     // Prints one line at the current position and moves to the next line.
-    virtual PrintStatus printLine(std::string_view text) = 0;
+    [[nodiscard]] virtual PrintStatus printLine(std::string_view text) = 0;
     // Ends the document and hands it to the printer.
-    virtual PrintStatus end() = 0;
+    [[nodiscard]] virtual PrintStatus end() = 0;
     // After any status but Ok from begin() or printLine() the job is over:
     // the caller calls nothing more for it.
 };

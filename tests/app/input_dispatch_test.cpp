@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/input_dispatch.h"
+#include "modes/mode_table.h"
 #include "support/fake_window.h"
 
 namespace tavrel {
@@ -101,8 +102,24 @@ INSTANTIATE_TEST_SUITE_P(Cases, DispatchTable,
                          ::testing::Values(DispatchCase{Mode::Factors, "1 x 36"},
                                            DispatchCase{Mode::Multiples, "1 x 36 = 36"},
                                            DispatchCase{Mode::SquareRoots, "Square root of 36 is:"},
-                                           DispatchCase{Mode::Lcm, ""}, DispatchCase{static_cast<Mode>(-1), ""},
+                                           DispatchCase{static_cast<Mode>(-1), ""},
                                            DispatchCase{static_cast<Mode>(9), ""}));
+
+// Enter and OK reach every mode in the table that can be chosen, and do
+// nothing in one that cannot (Find LCM).
+TEST(InputDispatch, EveryRowOfTheModeTableIsReached)
+{
+    for (const ModeRow& row : kModeTable) {
+        for (bool enter : {true, false}) {
+            FakeWindow f;
+            f.settings.mode = row.mode;
+            f.input.setText("36");
+            enter ? pressEnter(f.window) : pressOk(f.window);
+            const bool acted = f.list.count() > 0 || f.input.text() != "36" || !f.dialogs.calls.empty();
+            EXPECT_EQ(acted, isSelectable(row.mode)) << row.caption << (enter ? ", Enter" : ", OK");
+        }
+    }
+}
 
 TEST(InputDispatch, ErrorReportThenEnterStartsAfresh)
 {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/random_number.h"
 #include "app/sizing_rule.h"
 #include "app/startup.h"
@@ -35,11 +37,14 @@ TEST(Startup, VariablesAndWorkDir)
 
 TEST(RandomNumber, StaysWithinEightDigits)
 {
+    std::int32_t largest = 0;
     for (double s : {0.0, 0.001, 1.5, 43200.25, 86399.999, 12345.678}) {
         std::int32_t n = randomNumber(s);
         EXPECT_GE(n, 0);
         EXPECT_LE(n, 99999999);
+        largest = std::max(largest, n);
     }
+    EXPECT_GE(largest, 10000000);  // the scale reaches eight digits, not seven
     EXPECT_NE(randomNumber(100.0), randomNumber(100.01));
 }
 

@@ -88,6 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
         reads("HexUpper", "&H1F", 31), reads("HexLower", "&h1f", 31), reads("HexThenText", "&HFFzz", 255),
         reads("HexBlanks", " &H 1 F", 31), reads("HexWithoutDigits", "&H", 0), reads("HexBadDigit", "&Hg1", 0),
         reads("OctalUpper", "&O17", 15), reads("OctalLower", "&o17", 15), reads("OctalStopsAtNine", "&O19", 1),
+        reads("OctalStopsAtEight", "&O18", 1),
         reads("OctalWithoutDigits", "&O", 0), reads("AmpersandAlone", "&", 0), reads("UnknownPrefix", "&X12", 0),
         reads("CStyleHexIsZeroThenText", "0x1A", 0),
         reads("Letters", "abc", 0), reads("LetterFirst", "x1", 0), reads("Empty", "", 0), reads("BlanksOnly", " \t\n ", 0),

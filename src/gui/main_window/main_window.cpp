@@ -18,7 +18,7 @@
 #include "commands/print_list.h"
 #include "commands/save_list.h"
 #include "commands/settings_commands.h"
-#include "state/mode.h"
+#include "modes/mode_table.h"
 #include "gui/about_window/about_window.h"
 #include "gui/common/icons.h"
 #include "gui/common/named_widget.h"
@@ -169,16 +169,17 @@ void MainWindow::buildMenus()
     command(windowMenu, "mnuAbout", QStringLiteral("&Help"), QKeySequence(Qt::Key_F1), &MainWindow::showHelp);
 
     QMenu* modeMenu = menu("mnuMode", QStringLiteral("&Mode"));
-    for (Mode mode : kModes) {
-        const std::string_view caption = modeCaption(mode);
-        const auto position = static_cast<int>(menuPosition(mode));
-        QAction* a = command(modeMenu, "", QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
-                             QKeySequence(Qt::Key_F2 + position), nullptr);
+    for (std::size_t position = 0; position < kModeTable.size(); ++position) {
+        const ModeRow& row = kModeTable[position];
+        QAction* a = command(modeMenu, "",
+                             QString::fromUtf8(row.caption.data(), static_cast<qsizetype>(row.caption.size())),
+                             QKeySequence(Qt::Key_F1 + (row.functionKey - 1)), nullptr);
+        // Automation knows the items by their place in the menu.
         a->setObjectName(QStringLiteral("mnuMode1_%1").arg(position));
         a->setCheckable(true);
-        a->setEnabled(isSelectable(mode));
-        connect(a, &QAction::triggered, this, [this, mode] { chooseMode(mode); });
-        modeActions_[menuPosition(mode)] = a;
+        a->setEnabled(isSelectable(row.mode));
+        connect(a, &QAction::triggered, this, [this, mode = row.mode] { chooseMode(mode); });
+        modeActions_[position] = a;
     }
 
     QMenu* listMenu = menu("mnuList", QStringLiteral("&List"));
@@ -208,8 +209,8 @@ void MainWindow::buildMenus()
 
 void MainWindow::showMode(Mode mode)
 {
-    for (Mode each : kModes)
-        modeActions_[menuPosition(each)]->setChecked(each == mode);
+    for (std::size_t position = 0; position < kModeTable.size(); ++position)
+        modeActions_[position]->setChecked(kModeTable[position].mode == mode);
     const std::string_view caption = modeCaption(mode);
     modeLabel_->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
 }

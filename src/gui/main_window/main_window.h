@@ -8,6 +8,7 @@
 
 #include "about/about_values.h"
 #include "app/mode_switching.h"
+#include "modes/mode_table.h"
 #include "state/results_list.h"
 #include "state/settings.h"
 #include "state/window.h"
@@ -27,8 +28,9 @@ class ResultsView;
 class SaveDialog;
 class TextFileStore;
 
-// The platform parts the main window talks through. Any left empty is the
-// real one: Qt's message boxes, file dialog, default printer and clipboard.
+// The platform parts a caller may hand the main window. Any left empty is
+// the real one: Qt's message boxes, file dialog and default printer. The
+// clipboard and the file store are always the real ones.
 struct MainWindowServices {
     Dialogs* dialogs = nullptr;
     SaveDialog* saveDialog = nullptr;
@@ -45,7 +47,6 @@ public:
 
     Settings& settings() { return settings_; }
     ResultsList& list() { return list_; }
-    Window& window() { return *window_; }
     // The about window the Help command opened last, while it is open.
     QWidget* aboutWindow() const { return about_; }
 
@@ -97,7 +98,7 @@ private:
     // Declared after list_, so that it stops observing the list before the
     // list is destroyed.
     std::unique_ptr<ResultsListModel> model_;
-    std::array<QAction*, 5> modeActions_{};
+    std::array<QAction*, kModeTable.size()> modeActions_{};  // in menu order
     std::unique_ptr<LineEditInputBox> input_;
     std::unique_ptr<Window> window_;
     QPointer<QWidget> about_;
