@@ -28,7 +28,7 @@ void BM_FindFactorsLargestPrime(benchmark::State& state)
     f.dialogs.answerAnything = true;
     for (auto _ : state) {
         f.input.setText("2147483647");
-        findFactors(f.window);
+        findFactors(f.context);
         benchmark::DoNotOptimize(f.list.count());
     }
 }
@@ -40,7 +40,7 @@ void BM_SquareRootsLargest(benchmark::State& state)
     testing::FakeWindow f;
     for (auto _ : state) {
         f.input.setText("2147483647");
-        squareRoots(f.window);
+        squareRoots(f.context);
         benchmark::DoNotOptimize(f.list.count());
     }
 }
@@ -58,7 +58,7 @@ void BM_FindGcdOfAThousand(benchmark::State& state)
         state.PauseTiming();
         f.setLines(numbers);
         state.ResumeTiming();
-        findGcdHcf(f.window);
+        findGcdHcf(f.context);
         benchmark::DoNotOptimize(f.input.text());
     }
 }
@@ -99,7 +99,7 @@ void BM_FindMultiplesMillion(benchmark::State& state)
     f.settings.multiples.count = kMillion;
     for (auto _ : state) {
         f.input.setText("7");
-        findMultiples(f.window);
+        findMultiples(f.context);
         benchmark::DoNotOptimize(f.list.count());
     }
     state.SetItemsProcessed(state.iterations() * kMillion);
@@ -111,7 +111,7 @@ void fillMillion(testing::FakeWindow& f)
 {
     f.settings.multiples.count = kMillion;
     f.input.setText("7");
-    findMultiples(f.window);
+    findMultiples(f.context);
 }
 
 // Each removal shortens the list by one line; over a few thousand

@@ -207,12 +207,12 @@ Mode pickMode(FuzzedDataProvider& fdp)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzedDataProvider fdp(data, size);
-    testing::FakeWindow window;
-    window.dialogs.answerAnything = true;
-    ResultsList& list = window.list;
-    PlainInputBox& input = window.input;
-    Settings& settings = window.settings;
-    testing::ScriptedDialogs& dialogs = window.dialogs;
+    testing::FakeWindow fake;
+    fake.dialogs.answerAnything = true;
+    ResultsList& list = fake.list;
+    PlainInputBox& input = fake.input;
+    Settings& settings = fake.settings;
+    testing::ScriptedDialogs& dialogs = fake.dialogs;
 
     // Small runs keep executions fast; the range and overflow logic does not
     // depend on the count beyond a few lines.
@@ -244,9 +244,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (enter && !before.empty() && before[0] == kErrorMarker)
                 before.clear();
             if (enter)
-                pressEnter(window.window);
+                pressEnter(fake.context);
             else
-                pressOk(window.window);
+                pressOk(fake.context);
             const Lines after = linesOf(list);
             switch (settings.mode) {
             case Mode::Factors:

@@ -9,27 +9,27 @@ namespace tavrel {
 namespace {
 
 // Runs what the current mode's row gives for Enter or OK, if anything.
-void runAction(Window& window, ModeAction ModeRow::*action)
+void runAction(CommandContext& context, ModeAction ModeRow::*action)
 {
-    const ModeRow* row = modeRow(window.settings.mode);
+    const ModeRow* row = modeRow(context.settings.mode);
     if (row && row->*action)
-        (row->*action)(window);
+        (row->*action)(context);
 }
 
 }  // namespace
 
-void pressEnter(Window& window)
+void pressEnter(CommandContext& context)
 {
-    ResultsList::Batch batch(window.list);
-    if (window.list.line(0) == kErrorMarker)
-        window.list.clear();
-    runAction(window, &ModeRow::enter);
+    ResultsList::Batch batch(context.list);
+    if (context.list.line(0) == kErrorMarker)
+        context.list.clear();
+    runAction(context, &ModeRow::enter);
 }
 
-void pressOk(Window& window)
+void pressOk(CommandContext& context)
 {
-    ResultsList::Batch batch(window.list);
-    runAction(window, &ModeRow::ok);
+    ResultsList::Batch batch(context.list);
+    runAction(context, &ModeRow::ok);
 }
 
 }  // namespace tavrel

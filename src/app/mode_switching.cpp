@@ -7,21 +7,21 @@
 
 namespace tavrel {
 
-void chooseMode(Window& window, ModeIndicator& indicator, Mode mode)
+void chooseMode(CommandContext& context, ModeIndicator& indicator, Mode mode)
 {
-    Settings& settings = window.settings;
+    Settings& settings = context.settings;
     if (!isSelectable(mode) || mode == settings.mode)
         return;
     const std::string from(modeCaption(settings.mode));
     const std::string to(modeCaption(mode));
-    if (window.dialogs.messageBox("Confirm change mode from '" + from + "' to '" + to + "' ?", Buttons::YesNo,
+    if (context.dialogs.messageBox("Confirm change mode from '" + from + "' to '" + to + "' ?", Buttons::YesNo,
                                   Icon::Question, "Confirm change mode?") != Answer::Yes)
         return;
     settings.mode = mode;
     indicator.showMode(mode);
-    if (window.dialogs.messageBox("Clear list box?", Buttons::YesNo, Icon::Information, "Clear list box?") ==
+    if (context.dialogs.messageBox("Clear list box?", Buttons::YesNo, Icon::Information, "Clear list box?") ==
         Answer::Yes)
-        window.list.clear();
+        context.list.clear();
 }
 
 }  // namespace tavrel

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "state/window.h"
+#include "state/command_context.h"
 
 namespace tavrel {
 
@@ -14,6 +14,6 @@ public:
 
 // A Mode menu item chosen: asks to confirm, switches, then offers to clear
 // the list. The current mode or one that cannot be chosen does nothing.
-void chooseMode(Window& window, ModeIndicator& indicator, Mode mode);
+void chooseMode(CommandContext& context, ModeIndicator& indicator, Mode mode);
 
 }  // namespace tavrel

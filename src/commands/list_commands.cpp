@@ -12,22 +12,22 @@ void copySelectedEntry(const ResultsList& list, Clipboard& clipboard)
         clipboard.setText(text);
 }
 
-void deleteSelectedEntry(Window& window)
+void deleteSelectedEntry(CommandContext& context)
 {
-    ResultsList& list = window.list;
+    ResultsList& list = context.list;
     if (list.selectedIndex() < 0)
         return;  // no entry to show, none to remove
     const std::string entry(list.selectedLine());
-    if (window.dialogs.messageBox("Confirm delete the following entry?\r" + entry, Buttons::YesNo, Icon::Question,
+    if (context.dialogs.messageBox("Confirm delete the following entry?\r" + entry, Buttons::YesNo, Icon::Question,
                                   "Confirm delete?") == Answer::Yes)
         list.remove(list.selectedIndex());
 }
 
-void clearList(Window& window)
+void clearList(CommandContext& context)
 {
-    if (window.dialogs.messageBox("Confirm clear list?", Buttons::YesNo, Icon::Question, "Confirm clear list?") ==
+    if (context.dialogs.messageBox("Confirm clear list?", Buttons::YesNo, Icon::Question, "Confirm clear list?") ==
         Answer::Yes)
-        window.list.clear();
+        context.list.clear();
 }
 
 }  // namespace tavrel

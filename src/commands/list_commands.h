@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "state/window.h"
+#include "state/command_context.h"
 #include "platform/clipboard.h"
 
 namespace tavrel {
@@ -11,9 +11,9 @@ namespace tavrel {
 void copySelectedEntry(const ResultsList& list, Clipboard& clipboard);
 
 // Delete selected entry, after a Yes. With no line selected it asks nothing.
-void deleteSelectedEntry(Window& window);
+void deleteSelectedEntry(CommandContext& context);
 
 // Clear list, after a Yes; it asks even when the list is empty.
-void clearList(Window& window);
+void clearList(CommandContext& context);
 
 }  // namespace tavrel

@@ -29,17 +29,17 @@ void report(Dialogs& dialogs, PrintStatus status, std::size_t printedLines)
 
 }  // namespace
 
-void printList(Window& window, Printer& printer)
+void printList(CommandContext& context, Printer& printer)
 {
-    if (window.dialogs.messageBox("Tavrel will now start printing.", Buttons::YesNo, Icon::Information,
+    if (context.dialogs.messageBox("Tavrel will now start printing.", Buttons::YesNo, Icon::Information,
                                   "Ready to print?") != Answer::Yes)
         return;
 
-    const std::size_t count = window.list.count();
+    const std::size_t count = context.list.count();
     PrintStatus status = printer.begin(PrintSettings{"Courier New", 10, 300}, count);
     std::size_t printed = 0;
     if (status == PrintStatus::Ok) {
-        window.list.forEachLine(0, [&](std::string_view line) {
+        context.list.forEachLine(0, [&](std::string_view line) {
             status = printer.printLine(line);
             printed += status == PrintStatus::Ok;
             return status == PrintStatus::Ok;
@@ -47,7 +47,7 @@ void printList(Window& window, Printer& printer)
     }
     if (status == PrintStatus::Ok)
         status = printer.end();
-    report(window.dialogs, status, printed);
+    report(context.dialogs, status, printed);
 }
 
 }  // namespace tavrel

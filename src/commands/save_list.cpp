@@ -22,30 +22,30 @@ std::string_view ListFileContent::next()
     return piece_;
 }
 
-void saveList(Window& window, SaveDialog& saveDialog, TextFileStore& files)
+void saveList(CommandContext& context, SaveDialog& saveDialog, TextFileStore& files)
 {
     // "*.*" is what the user reads; the dialog shows every file for it.
     const SaveDialogSettings settings{{{"Text Files", "*.txt"}, {"All Files", "*.*"}}, 0};
     const std::optional<std::string> path = saveDialog.askPath(settings);
     if (!path) {
-        showFailure(window.dialogs);  // Cancel counts as a failure: there is no separate notice
+        showFailure(context.dialogs);  // Cancel counts as a failure: there is no separate notice
         return;
     }
 
     if (files.exists(*path)) {
-        const Answer answer = window.dialogs.messageBox(
+        const Answer answer = context.dialogs.messageBox(
             "File exists! Do you want to continue saving the text under this filename: " + *path + " ?",
             Buttons::YesNoCancel, Icon::Exclamation, "File Exists!");
         if (answer != Answer::Yes)
             return;  // No and Cancel both leave the file alone, silently
     }
 
-    ListFileContent content(window.list);
+    ListFileContent content(context.list);
     if (!files.writeWhole(*path, [&content] { return content.next(); }, [&content] { return content.doneFraction(); })) {
-        showFailure(window.dialogs);
+        showFailure(context.dialogs);
         return;
     }
-    window.dialogs.messageBox("File saved.", Buttons::Ok, Icon::Information, "File saved.");
+    context.dialogs.messageBox("File saved.", Buttons::Ok, Icon::Information, "File saved.");
 }
 
 }  // namespace tavrel

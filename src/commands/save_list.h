@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "state/window.h"
+#include "state/command_context.h"
 #include "platform/save_dialog.h"
 #include "platform/text_file_store.h"
 
@@ -9,7 +9,7 @@ namespace tavrel {
 
 // Save: writes every line of the list, each followed by CR LF, to a file the
 // user names in the save dialog, after asking before it replaces a file.
-void saveList(Window& window, SaveDialog& saveDialog, TextFileStore& files);
+void saveList(CommandContext& context, SaveDialog& saveDialog, TextFileStore& files);
 
 // The list's lines as the saved file holds them, in pieces of about
 // `pieceSize` bytes (a line is never split), made as they are asked for.

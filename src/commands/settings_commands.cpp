@@ -34,10 +34,10 @@ bool askUntilAccepted(Dialogs& dialogs, const char* prompt, const char* title, s
 
 }  // namespace
 
-void defineRanges(Window& window)
+void defineRanges(CommandContext& context)
 {
-    Dialogs& dialogs = window.dialogs;
-    Range& range = window.settings.range;
+    Dialogs& dialogs = context.dialogs;
+    Range& range = context.settings.range;
     const Answer answer =
         dialogs.messageBox(kRangeQuestion, Buttons::YesNoCancel, Icon::Information, "Define Ranges?");
     if (answer == Answer::Yes) {
@@ -54,10 +54,10 @@ void defineRanges(Window& window)
     }
 }
 
-void setMultiples(Window& window)
+void setMultiples(CommandContext& context)
 {
-    Dialogs& dialogs = window.dialogs;
-    MultiplesSettings& multiples = window.settings.multiples;
+    Dialogs& dialogs = context.dialogs;
+    MultiplesSettings& multiples = context.settings.multiples;
     auto positive = [](std::int32_t v) { return v >= 1; };
     bool ok = askUntilAccepted(dialogs, "Enter number of multiples you wish to display", "Multiples: Limits",
                                multiples.count, readLenientFloor, positive) &&

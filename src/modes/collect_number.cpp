@@ -8,14 +8,14 @@
 
 namespace tavrel {
 
-void collectNumber(Window& window)
+void collectNumber(CommandContext& context)
 {
-    Result<double> read = readLenient(window.input.text());
+    Result<double> read = readLenient(context.input.text());
     if (!read)
         return;
-    if (!window.list.append(numberToText(std::floor(*read))))
+    if (!context.list.append(numberToText(std::floor(*read))))
         return;
-    window.input.setText("");
+    context.input.setText("");
 }
 
 }  // namespace tavrel

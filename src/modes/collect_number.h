@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "state/window.h"
+#include "state/command_context.h"
 
 namespace tavrel {
 
@@ -9,6 +9,6 @@ namespace tavrel {
 // the floor of the input's number to the list and empties the box. A number
 // beyond the double range appends nothing and keeps the box, as does a full
 // list.
-void collectNumber(Window& window);
+void collectNumber(CommandContext& context);
 
 }  // namespace tavrel

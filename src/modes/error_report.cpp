@@ -11,10 +11,10 @@ void reportError(ResultsList& list, Failure failure)
     static_cast<void>(list.append(describe(failure)));
 }
 
-void runReportingFailure(Window& window, ModeSteps steps)
+void runReportingFailure(CommandContext& context, ModeSteps steps)
 {
-    if (std::optional<Failure> failure = steps(window))
-        reportError(window.list, *failure);
+    if (std::optional<Failure> failure = steps(context))
+        reportError(context.list, *failure);
 }
 
 }  // namespace tavrel

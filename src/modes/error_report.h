@@ -5,7 +5,7 @@
 
 #include "arithmetic/failure.h"
 #include "state/results_list.h"
-#include "state/window.h"
+#include "state/command_context.h"
 
 namespace tavrel {
 
@@ -16,10 +16,10 @@ inline constexpr std::string_view kErrorMarker = "ERROR!";
 void reportError(ResultsList& list, Failure failure);
 
 // A mode's run: nothing when it finished, or the failure that stopped it.
-using ModeSteps = std::optional<Failure> (*)(Window&);
+using ModeSteps = std::optional<Failure> (*)(CommandContext&);
 
 // Runs a mode's steps and reports the failure that stopped them, if any.
 // Every mode ends this way, so the report looks the same from each.
-void runReportingFailure(Window& window, ModeSteps steps);
+void runReportingFailure(CommandContext& context, ModeSteps steps);
 
 }  // namespace tavrel

@@ -21,23 +21,23 @@ std::string pairLine(const FactorPair& pair)
     return line;
 }
 
-std::optional<Failure> run(Window& window)
+std::optional<Failure> run(CommandContext& context)
 {
-    Result<std::int32_t> n = readLenientFloor(window.input.text());
+    Result<std::int32_t> n = readLenientFloor(context.input.text());
     if (!n)
         return n.failure();
 
-    window.input.setText("Running...");
+    context.input.setText("Running...");
     if (*n == 0) {
-        window.dialogs.messageBox("Not in the valid range!", Buttons::Ok, Icon::Information, "Error!");
-        window.input.setText("No solution");
+        context.dialogs.messageBox("Not in the valid range!", Buttons::Ok, Icon::Information, "Error!");
+        context.input.setText("No solution");
         return std::nullopt;
     }
-    const Result<Factors> factors = factorsOf(*n, window.settings.range);
+    const Result<Factors> factors = factorsOf(*n, context.settings.range);
     if (!factors)
         return factors.failure();
 
-    ResultsList& list = window.list;
+    ResultsList& list = context.list;
     list.clear();
     for (const FactorPair& pair : factors->pairs)
         if (!list.append(pairLine(pair)))
@@ -53,12 +53,12 @@ std::optional<Failure> run(Window& window)
         if (!list.append(line))
             return Failure::ListFull;
     }
-    window.input.setText(numberToText(std::int64_t{*n}));
+    context.input.setText(numberToText(std::int64_t{*n}));
     return std::nullopt;
 }
 
 }  // namespace
 
-void findFactors(Window& window) { runReportingFailure(window, run); }
+void findFactors(CommandContext& context) { runReportingFailure(context, run); }
 
 }  // namespace tavrel

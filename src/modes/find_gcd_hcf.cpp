@@ -54,28 +54,28 @@ Result<CollectedValues> readCollected(const ResultsList& list)
     return c;
 }
 
-std::optional<Failure> run(Window& window)
+std::optional<Failure> run(CommandContext& context)
 {
-    window.input.setText("Running...");
-    Result<CollectedValues> collected = readCollected(window.list);
+    context.input.setText("Running...");
+    Result<CollectedValues> collected = readCollected(context.list);
     if (!collected)
         return collected.failure();
     const DivisorSearch found = searchCommonDivisor(collected->values, collected->firstNonNumber);
     if (found.hitUnreadable)
         return collected->nonNumberFailure;
     if (found.divisor == 0) {
-        window.input.setText("No solution");
+        context.input.setText("No solution");
         return std::nullopt;
     }
     const std::string divisor = numberToText(std::int64_t{found.divisor});
-    window.dialogs.messageBox("The GCD/HCF of all the numbers in the list is: " + divisor, Buttons::Ok,
+    context.dialogs.messageBox("The GCD/HCF of all the numbers in the list is: " + divisor, Buttons::Ok,
                               Icon::Information, "GCD/HCF");
-    window.input.setText(divisor);
+    context.input.setText(divisor);
     return std::nullopt;
 }
 
 }  // namespace
 
-void findGcdHcf(Window& window) { runReportingFailure(window, run); }
+void findGcdHcf(CommandContext& context) { runReportingFailure(context, run); }
 
 }  // namespace tavrel

@@ -11,28 +11,28 @@
 namespace tavrel {
 namespace {
 
-std::optional<Failure> run(Window& window)
+std::optional<Failure> run(CommandContext& context)
 {
-    Result<std::int32_t> number = readLenientRound(window.input.text());
+    Result<std::int32_t> number = readLenientRound(context.input.text());
     if (!number)
         return number.failure();
 
-    window.input.setText("Running...");
-    ResultsList& list = window.list;
+    context.input.setText("Running...");
+    ResultsList& list = context.list;
     list.clear();
-    const MultiplesSettings& multiples = window.settings.multiples;
-    Result<Multipliers> k = shownMultipliers(*number, multiples.count, multiples.multiplier, window.settings.range);
+    const MultiplesSettings& multiples = context.settings.multiples;
+    Result<Multipliers> k = shownMultipliers(*number, multiples.count, multiples.multiplier, context.settings.range);
     if (!k)
         return k.failure();
     // One run, however long: its lines are made when they are shown.
     if (!list.append(MultiplesRun{*number, k->first, k->step, k->count()}))
         return Failure::ListFull;
-    window.input.setText(numberToText(std::int64_t{*number}));
+    context.input.setText(numberToText(std::int64_t{*number}));
     return std::nullopt;
 }
 
 }  // namespace
 
-void findMultiples(Window& window) { runReportingFailure(window, run); }
+void findMultiples(CommandContext& context) { runReportingFailure(context, run); }
 
 }  // namespace tavrel

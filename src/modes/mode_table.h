@@ -11,12 +11,12 @@
 #include "modes/find_multiples.h"
 #include "modes/square_roots.h"
 #include "state/mode.h"
-#include "state/window.h"
+#include "state/command_context.h"
 
 namespace tavrel {
 
 // What Enter or OK does in a mode.
-using ModeAction = void (*)(Window&);
+using ModeAction = void (*)(CommandContext&);
 
 struct ModeRow {
     Mode mode;

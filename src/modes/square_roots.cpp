@@ -13,15 +13,15 @@
 namespace tavrel {
 namespace {
 
-std::optional<Failure> run(Window& window)
+std::optional<Failure> run(CommandContext& context)
 {
-    ResultsList& list = window.list;
+    ResultsList& list = context.list;
     list.clear();
-    Result<double> read = readLenient(window.input.text());
+    Result<double> read = readLenient(context.input.text());
     if (!read)
         return read.failure();
     const double n = std::floor(*read);
-    window.input.setText(numberToText(n));
+    context.input.setText(numberToText(n));
     Result<std::optional<SurdSplit>> split = splitSquareRoot(n);
     if (!split)
         return split.failure();
@@ -39,6 +39,6 @@ std::optional<Failure> run(Window& window)
 
 }  // namespace
 
-void squareRoots(Window& window) { runReportingFailure(window, run); }
+void squareRoots(CommandContext& context) { runReportingFailure(context, run); }
 
 }  // namespace tavrel

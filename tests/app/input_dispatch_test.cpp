@@ -25,7 +25,7 @@ TEST_P(CollectTable, EnterInGcdModeCollectsTheFloor)
     f.settings.mode = Mode::GcdHcf;
     f.setLines({"5"});
     f.input.setText(c.input);
-    pressEnter(f.window);
+    pressEnter(f.context);
     std::vector<std::string> expected{"5"};
     if (c.appended)
         expected.push_back(c.appended);
@@ -57,7 +57,7 @@ TEST_P(ErrorClearTable, OnlyEnterClearsAnExactErrorReport)
     f.settings.mode = Mode::GcdHcf;
     f.setLines({c.firstLine, "Overflow"});
     f.input.setText("9");
-    pressEnter(f.window);
+    pressEnter(f.context);
     using Lines = std::vector<std::string>;
     EXPECT_EQ(f.lines(), (c.cleared ? Lines{"9"} : Lines{c.firstLine, "Overflow", "9"}));
 }
@@ -73,7 +73,7 @@ TEST(InputDispatch, OkNeverClearsAnErrorReportNorCollects)
     f.settings.mode = Mode::GcdHcf;
     f.setLines({"ERROR!", "Overflow"});
     f.input.setText("12");
-    pressOk(f.window);
+    pressOk(f.context);
     // OK ran Find GCD/HCF over the error report itself, which fails again.
     EXPECT_EQ(f.lines(), (std::vector<std::string>{"ERROR!", "Type mismatch"}));
     EXPECT_EQ(f.input.text(), "Running...");
@@ -93,7 +93,7 @@ TEST_P(DispatchTable, EnterAndOkRunTheSameMode)
         FakeWindow f;
         f.settings.mode = c.mode;
         f.input.setText("36");
-        enter ? pressEnter(f.window) : pressOk(f.window);
+        enter ? pressEnter(f.context) : pressOk(f.context);
         EXPECT_EQ(f.list.line(0), c.firstLine) << (enter ? "Enter" : "OK");
     }
 }
@@ -114,7 +114,7 @@ TEST(InputDispatch, EveryRowOfTheModeTableIsReached)
             FakeWindow f;
             f.settings.mode = row.mode;
             f.input.setText("36");
-            enter ? pressEnter(f.window) : pressOk(f.window);
+            enter ? pressEnter(f.context) : pressOk(f.context);
             const bool acted = f.list.count() > 0 || f.input.text() != "36" || !f.dialogs.calls.empty();
             EXPECT_EQ(acted, isSelectable(row.mode)) << row.caption << (enter ? ", Enter" : ", OK");
         }
@@ -125,10 +125,10 @@ TEST(InputDispatch, ErrorReportThenEnterStartsAfresh)
 {
     FakeWindow f;
     f.input.setText("-5");
-    pressEnter(f.window);
+    pressEnter(f.context);
     EXPECT_EQ(f.list.line(0), "ERROR!");
     f.input.setText("7");
-    pressEnter(f.window);
+    pressEnter(f.context);
     EXPECT_EQ(f.list.line(0), "1 x 7");
 }
 
@@ -153,9 +153,9 @@ TEST(InputDispatch, ViewHearsOneResetPerRunThatChangesTheList)
         f.settings.mode = r.mode;
         f.input.setText(r.input);
         if (r.enter)
-            pressEnter(f.window);
+            pressEnter(f.context);
         else
-            pressOk(f.window);
+            pressOk(f.context);
         EXPECT_EQ(counter.resets, r.resets) << r.name;
         EXPECT_EQ(counter.appends + counter.removals, 0) << r.name;
         f.list.setObserver(nullptr);

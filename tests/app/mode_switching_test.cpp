@@ -39,7 +39,7 @@ TEST_P(ModeSwitchTable, ConfirmsSwitchesAndOffersToClear)
     f.input.setText("kept");
     for (Answer a : c.answers)
         f.dialogs.answer(a);
-    chooseMode(f.window, indicator, c.to);
+    chooseMode(f.context, indicator, c.to);
 
     EXPECT_EQ(f.settings.mode, c.modeAfter);
     EXPECT_EQ(f.list.count(), c.listCleared ? 0u : 2u);

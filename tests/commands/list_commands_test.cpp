@@ -65,7 +65,7 @@ TEST_P(DeleteTable, AsksThenRemovesTheSelectedLine)
     f.list.setSelectedIndex(c.selected);
     if (c.answer)
         f.dialogs.answer(*c.answer);
-    deleteSelectedEntry(f.window);
+    deleteSelectedEntry(f.context);
     EXPECT_EQ(f.lines(), c.after);
     if (!c.answer) {
         EXPECT_TRUE(f.dialogs.calls.empty());
@@ -92,7 +92,7 @@ TEST(ClearList, AsksEvenWhenEmptyAndClearsOnYesOnly)
         FakeWindow f;
         f.setLines(r.lines);
         f.dialogs.answer(r.answer);
-        clearList(f.window);
+        clearList(f.context);
         EXPECT_EQ(f.list.count(), r.left);
         ASSERT_EQ(f.dialogs.calls.size(), 1u);
         EXPECT_TRUE(testing::isBox(f.dialogs.calls[0], "Confirm clear list?", "Confirm clear list?", Buttons::YesNo,

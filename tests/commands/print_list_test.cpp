@@ -73,7 +73,7 @@ TEST_P(PrintTable, PrintsEveryLineAfterYes)
     f.dialogs.answer(c.answer);
     RecordingPrinter printer(c.faults);
 
-    printList(f.window, printer);
+    printList(f.context, printer);
 
     EXPECT_EQ(printer.events, splitLines(c.events));
     ASSERT_EQ(f.dialogs.calls.size(), c.notice ? 2u : 1u);
@@ -112,7 +112,7 @@ TEST(Print, BeginsWithCourierNewTenPointAndTheLineCount)
     f.setLines({"a", "b", "c"});
     f.dialogs.answer(Answer::Yes);
     RecordingPrinter printer;
-    printList(f.window, printer);
+    printList(f.context, printer);
     EXPECT_EQ(printer.settings.fontName, "Courier New");
     EXPECT_EQ(printer.settings.fontSize, 10.0f);
     EXPECT_EQ(printer.settings.margin, 300.0f);

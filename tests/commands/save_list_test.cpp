@@ -82,7 +82,7 @@ TEST_P(SaveTable, AsksWritesAndReports)
     if (c.answer)
         f.dialogs.answer(*c.answer);
 
-    saveList(f.window, dialog, store);
+    saveList(f.context, dialog, store);
 
     EXPECT_EQ(store.exists(kPath) ? std::optional(store.files[kPath]) : std::nullopt, c.fileAfter);
     std::vector<std::string> prompts;
@@ -118,9 +118,9 @@ TEST(Save, MessageBoxesCarryTheirTitlesButtonsAndIcons)
     dialog.path = kPath;
     store.files[kPath] = "old";
     f.dialogs.answer(Answer::Yes);
-    saveList(f.window, dialog, store);
+    saveList(f.context, dialog, store);
     dialog.path.reset();
-    saveList(f.window, dialog, store);
+    saveList(f.context, dialog, store);
 
     ASSERT_EQ(f.dialogs.calls.size(), 3u);
     EXPECT_TRUE(testing::isBox(f.dialogs.calls[0], kQuestion, "File Exists!", Buttons::YesNoCancel, Icon::Exclamation));
@@ -133,7 +133,7 @@ TEST(Save, OffersTextFilesFirstThenAllFiles)
     FakeWindow f;
     ScriptedSaveDialog dialog;
     MemoryFileStore store;
-    saveList(f.window, dialog, store);
+    saveList(f.context, dialog, store);
     ASSERT_EQ(dialog.shown.size(), 1u);
     const SaveDialogSettings& s = dialog.shown[0];
     ASSERT_EQ(s.filters.size(), 2u);

@@ -40,7 +40,7 @@ TEST_P(DefineRangesTable, StoresEachAnswerAndAsksAgain)
     f.dialogs.answer(c.opening);
     for (const std::string& t : c.typed)
         f.dialogs.type(t);
-    defineRanges(f.window);
+    defineRanges(f.context);
 
     EXPECT_EQ(f.settings.range.low, c.lowerAfter);
     EXPECT_EQ(f.settings.range.high, c.upperAfter);
@@ -102,7 +102,7 @@ TEST_P(MultiplesSettingsTable, CountFlooredRatioRoundedBothAtLeastOne)
     FakeWindow f;
     for (const std::string& t : c.typed)
         f.dialogs.type(t);
-    setMultiples(f.window);
+    setMultiples(f.context);
     EXPECT_EQ(f.settings.multiples.count, c.countAfter);
     EXPECT_EQ(f.settings.multiples.multiplier, c.ratioAfter);
     EXPECT_TRUE(f.dialogs.scriptUsedUp());

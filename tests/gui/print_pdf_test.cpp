@@ -63,7 +63,7 @@ std::vector<ScriptedDialogs::Call> print(const std::vector<std::string>& lines, 
     FakeWindow f;
     f.setLines(lines);
     f.dialogs.answer(Answer::Yes);
-    printList(f.window, printer);
+    printList(f.context, printer);
     return f.dialogs.calls;
 }
 

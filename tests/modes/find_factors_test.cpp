@@ -31,7 +31,7 @@ TEST_P(FindFactorsRun, ListsPairsCountAndSummary)
     f.settings.range = c.range;
     f.setLines({"earlier line"});
     f.input.setText(c.input);
-    findFactors(f.window);
+    findFactors(f.context);
     EXPECT_EQ(f.lines(), splitLines(c.lines));
     EXPECT_EQ(f.input.text(), c.box);
     ASSERT_EQ(f.dialogs.calls.size(), c.notInRange ? 1u : 0u);
@@ -76,9 +76,9 @@ TEST(FindFactors, ZeroMessageSeesRunningInTheBox)
     } dialogs;
     FakeWindow f;
     dialogs.box = &f.input;
-    Window window{f.list, f.input, f.settings, dialogs};
+    CommandContext context{f.list, f.input, f.settings, dialogs};
     f.input.setText("0");
-    findFactors(window);
+    findFactors(context);
     EXPECT_EQ(dialogs.seen, "Running...");
 }
 

@@ -30,7 +30,7 @@ TEST_P(FindGcdHcfRun, ReportsTheGreatestCommonDivisor)
     FakeWindow f;
     f.setLines(splitLines(c.lines));
     f.input.setText("typed but not entered");
-    findGcdHcf(f.window);
+    findGcdHcf(f.context);
     EXPECT_EQ(f.input.text(), c.box);
     EXPECT_EQ(f.lines(), splitLines(c.listAfter ? c.listAfter : c.lines));
     ASSERT_EQ(f.dialogs.calls.size(), c.reported ? 1u : 0u);
@@ -59,10 +59,10 @@ TEST(FindGcdHcf, AgainAfterAddingANumber)
 {
     FakeWindow f;
     f.setLines({"12", "18"});
-    findGcdHcf(f.window);
+    findGcdHcf(f.context);
     EXPECT_EQ(f.input.text(), "6");
     ASSERT_TRUE(f.list.append("8"));
-    findGcdHcf(f.window);
+    findGcdHcf(f.context);
     EXPECT_EQ(f.input.text(), "2");
 }
 
@@ -71,7 +71,7 @@ TEST(FindGcdHcf, LongListStaysCorrect)
     FakeWindow f;
     for (int i = 1; i <= 100000; ++i)
         ASSERT_TRUE(f.list.append(std::to_string(2310 * (i % 7 + 1))));
-    findGcdHcf(f.window);
+    findGcdHcf(f.context);
     EXPECT_EQ(f.input.text(), "2310");
 }
 

@@ -39,7 +39,7 @@ TEST_P(FindMultiplesRun, ListsTheShownMultiples)
     f.settings.range = c.range;
     f.setLines({"old line"});
     f.input.setText(c.input);
-    findMultiples(f.window);
+    findMultiples(f.context);
     EXPECT_EQ(f.list.count(), c.lines);
     EXPECT_EQ(f.list.line(0), c.first);
     EXPECT_EQ(f.list.line(static_cast<std::ptrdiff_t>(f.list.count()) - 1), c.last);
@@ -91,7 +91,7 @@ TEST(FindMultiples, RunMatchesAPlainLoopOverEveryMultiplier)
             f.settings.range = {std::min(a, b), std::max(a, b)};
         }
         f.input.setText(numberToText(number));
-        findMultiples(f.window);
+        findMultiples(f.context);
 
         std::vector<std::string> expected;
         for (std::int64_t k = step; k <= std::int64_t{count} * step; k += step)

@@ -27,7 +27,7 @@ TEST_P(SquareRootsRun, RewritesTheRoot)
     FakeWindow f;
     f.setLines({"earlier", "lines"});
     f.input.setText(c.input);
-    squareRoots(f.window);
+    squareRoots(f.context);
     EXPECT_EQ(f.lines(), splitLines(c.lines));
     EXPECT_EQ(f.input.text(), c.box);
     EXPECT_TRUE(f.dialogs.calls.empty());

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "state/window.h"
+#include "state/command_context.h"
 #include "support/scripted_dialogs.h"
 
 namespace tavrel::testing {
@@ -18,7 +18,7 @@ struct FakeWindow {
     PlainInputBox input;
     Settings settings;
     ScriptedDialogs dialogs;
-    Window window{list, input, settings, dialogs};
+    CommandContext context{list, input, settings, dialogs};
 
     std::vector<std::string> lines() const
     {

@@ -67,7 +67,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     buildControls();
     buildMenus();
     input_ = std::make_unique<LineEditInputBox>(inputEdit_);
-    window_ = std::make_unique<Window>(Window{list_, *input_, settings_, *services_.dialogs});
+    context_ = std::make_unique<CommandContext>(CommandContext{list_, *input_, settings_, *services_.dialogs});
     showMode(settings_.mode);
     inputEdit_->setFocus();
 }
@@ -226,12 +226,12 @@ void MainWindow::runBusy(Run run)
 
 void MainWindow::onEnter()
 {
-    runBusy([this] { pressEnter(*window_); });
+    runBusy([this] { pressEnter(*context_); });
 }
 
 void MainWindow::onOk()
 {
-    runBusy([this] { pressOk(*window_); });
+    runBusy([this] { pressOk(*context_); });
 }
 
 void MainWindow::putRandomNumber()
@@ -257,17 +257,17 @@ void MainWindow::showHelp()
 
 void MainWindow::chooseMode(Mode mode)
 {
-    tavrel::chooseMode(*window_, *this, mode);
+    tavrel::chooseMode(*context_, *this, mode);
     showMode(settings_.mode);  // a refused change puts the tick back
 }
 
 void MainWindow::copySelectedEntry() { tavrel::copySelectedEntry(list_, *clipboard_); }
-void MainWindow::deleteSelectedEntry() { tavrel::deleteSelectedEntry(*window_); }
-void MainWindow::clearList() { tavrel::clearList(*window_); }
-void MainWindow::defineRanges() { tavrel::defineRanges(*window_); }
-void MainWindow::setMultiples() { tavrel::setMultiples(*window_); }
-void MainWindow::saveList() { tavrel::saveList(*window_, *services_.saveDialog, *files_); }
-void MainWindow::printList() { tavrel::printList(*window_, *services_.printer); }
+void MainWindow::deleteSelectedEntry() { tavrel::deleteSelectedEntry(*context_); }
+void MainWindow::clearList() { tavrel::clearList(*context_); }
+void MainWindow::defineRanges() { tavrel::defineRanges(*context_); }
+void MainWindow::setMultiples() { tavrel::setMultiples(*context_); }
+void MainWindow::saveList() { tavrel::saveList(*context_, *services_.saveDialog, *files_); }
+void MainWindow::printList() { tavrel::printList(*context_, *services_.printer); }
 
 void MainWindow::applySizing()
 {

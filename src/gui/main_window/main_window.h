@@ -11,7 +11,7 @@
 #include "modes/mode_table.h"
 #include "state/results_list.h"
 #include "state/settings.h"
-#include "state/window.h"
+#include "state/command_context.h"
 
 class QAction;
 class QLineEdit;
@@ -100,7 +100,7 @@ private:
     std::unique_ptr<ResultsListModel> model_;
     std::array<QAction*, kModeTable.size()> modeActions_{};  // in menu order
     std::unique_ptr<LineEditInputBox> input_;
-    std::unique_ptr<Window> window_;
+    std::unique_ptr<CommandContext> context_;
     QPointer<QWidget> about_;
 };
 

@@ -8,10 +8,11 @@
 
 namespace tavrel {
 
-// What the modes and commands of the main window work on: its results list,
-// its input box, its settings and the dialogs. The Qt window hands this to
-// them; tests, benchmarks and fuzz targets build it from plain parts.
-struct Window {
+// What a mode or command runs with: references to the main window's results
+// list, input box and settings, and to the dialogs, not a window of its own.
+// The Qt window hands this to them; tests, benchmarks and fuzz targets build
+// it from plain parts.
+struct CommandContext {
     ResultsList& list;
     InputBox& input;
     Settings& settings;
