@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "commands/save_list.h"
 #include "gui/platform/qt_file_store.h"
 #include "gui/support/dialog_watch.h"
 #include "gui/support/files.h"
@@ -193,6 +194,30 @@ private slots:
                 setrlimit(RLIMIT_FSIZE, &limit);
             },
             [&] { return store(path_, listBytes(size)); });
+        QVERIFY(!saved);
+        QCOMPARE(readAll(path_), old);
+        onlyTheListIsLeft();
+    }
+
+    // Two billion lines are made piece by piece as the file is written, and a
+    // disk that fills up part-way fails the save like any other.
+    void fullDiskDuringASaveOfTwoBillionLines()
+    {
+        const QByteArray old = "old line\r\n";
+        writeFile(path_, old);
+        ResultsList list;
+        QVERIFY(list.append(MultiplesRun{7, 1, 1, 2147483647}));
+        const bool saved = inChild(
+            [] {
+                std::signal(SIGXFSZ, SIG_IGN);
+                const rlimit limit{1 << 22, 1 << 22};
+                setrlimit(RLIMIT_FSIZE, &limit);
+            },
+            [&] {
+                ListFileContent content(list);
+                QtFileStore files;
+                return files.writeWhole(path_.toStdString(), [&] { return content.next(); }, {});
+            });
         QVERIFY(!saved);
         QCOMPARE(readAll(path_), old);
         onlyTheListIsLeft();
