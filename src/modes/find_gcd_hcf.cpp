@@ -35,14 +35,16 @@ Result<CollectedValues> readCollected(const ResultsList& list)
     c.firstNonNumber = c.values.size();
     if (!c.values.empty())
         c.values[0] = *firstValue;
-    for (std::size_t i = 1; i < c.values.size(); ++i) {
-        const std::string line = list.line(static_cast<std::ptrdiff_t>(i));
+    // One pass over the lines, without looking each one up by its index.
+    std::optional<Failure> failure;
+    std::size_t i = 1;
+    list.forEachLine(1, [&](std::string_view line) {
         Result<double> lenient = readLenient(line);
-        if (!lenient)
-            return lenient.failure();
-        Result<std::int16_t> value = roundToInt16(*lenient);
-        if (!value)
-            return value.failure();
+        Result<std::int16_t> value = lenient ? roundToInt16(*lenient) : Result<std::int16_t>(lenient.failure());
+        if (!value) {
+            failure = value.failure();
+            return false;
+        }
         c.values[i] = *value;
         if (c.firstNonNumber == c.values.size()) {
             if (Result<double> strict = readStrict(line); !strict) {
@@ -50,7 +52,11 @@ Result<CollectedValues> readCollected(const ResultsList& list)
                 c.nonNumberFailure = strict.failure();
             }
         }
-    }
+        ++i;
+        return true;
+    });
+    if (failure)
+        return *failure;
     return c;
 }
 
