@@ -2,10 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command on the current X display under a window manager, started
 # here and ended with the command.
-# Usage: under_wm.sh openbox|metacity command [arguments]
+# Usage: under_wm.sh openbox|metacity|none command [arguments]
 set -u
 wm=$1
 shift
+[ "$wm" = none ] && exec "$@"
 "$wm" >/dev/null 2>&1 &
 wm_pid=$!
 # Windows shown before the manager has taken the screen would go undecorated.
