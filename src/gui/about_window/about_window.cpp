@@ -30,6 +30,19 @@ QFont sansFont(qreal points, bool bold)
     return font;
 }
 
+// The frame moved up and left just enough to lie within `available`, and not
+// at all when it already does. A frame larger than `available` keeps its top
+// and left edges inside, so that its title bar can still be reached.
+QRect keptWithin(const QRect& frame, const QRect& available)
+{
+    QRect kept = frame;
+    kept.moveRight(std::min(kept.right(), available.right()));
+    kept.moveBottom(std::min(kept.bottom(), available.bottom()));
+    kept.moveLeft(std::max(kept.left(), available.left()));
+    kept.moveTop(std::max(kept.top(), available.top()));
+    return kept;
+}
+
 QString fromStd(const std::string& text)
 {
     return QString::fromStdString(text);
@@ -117,16 +130,6 @@ void AboutWindow::openWebsite()
 void AboutWindow::openOnlineHelp()
 {
     tavrel::openOnlineHelp(shell_, baseUrl_, values_.helpId);
-}
-
-QRect keptWithin(const QRect& frame, const QRect& available)
-{
-    QRect kept = frame;
-    kept.moveRight(std::min(kept.right(), available.right()));
-    kept.moveBottom(std::min(kept.bottom(), available.bottom()));
-    kept.moveLeft(std::max(kept.left(), available.left()));
-    kept.moveTop(std::max(kept.top(), available.top()));
-    return kept;
 }
 
 AboutWindow* showHelpBeside(QWidget& main, AboutValues& values, const std::string& workDir, QWidget* openAbout)

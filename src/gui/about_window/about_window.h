@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QRect>
 #include <string>
 
 #include "about/about_values.h"
@@ -49,11 +48,6 @@ private:
     QPushButton* helpButton_ = nullptr;
     QPlainTextEdit* text_ = nullptr;
 };
-
-// Where a window whose frame would be `frame` goes so that it lies wholly
-// within `available`: moved up and left just enough, and not at all when it
-// already fits.
-QRect keptWithin(const QRect& frame, const QRect& available);
 
 // The Help command: closes `openAbout` if there is one, writes the help
 // file for the about window, moves `main` to the left edge of its screen and

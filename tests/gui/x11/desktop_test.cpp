@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
@@ -255,6 +256,40 @@ private slots:
         s.action("mnuSave")->trigger();
         QTRY_VERIFY(s.clean());
         QCOMPARE(title, QStringLiteral("Save As"));
+    }
+
+    void dialogsOpenOverTheMainWindow_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("dialogs");  // how many it asks, the save dialog left out
+        QTest::newRow("message box after the save dialog") << "mnuSave" << 1;
+        QTest::newRow("input boxes") << "mnuSet" << 2;
+    }
+    void dialogsOpenOverTheMainWindow()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, dialogs);
+        ShownWindow s;
+        QTRY_VERIFY(s.w.frameGeometry().isValid());
+        if (command == "mnuSave")
+            s.watch.expect([](QWidget* chooser) { qobject_cast<QDialog*>(chooser)->reject(); });
+        QList<QPoint> centres;
+        for (int i = 0; i < dialogs; ++i)
+            s.watch.expect([&centres](QWidget* dialog) {
+                const bool shown = QTest::qWaitForWindowExposed(dialog);
+                QTest::qWait(200);  // placed by the window manager
+                centres << (shown ? dialog->frameGeometry().center() : QPoint(-1, -1));
+                if (auto* input = qobject_cast<QInputDialog*>(dialog))
+                    input->accept();  // the value offered stands
+                else
+                    qobject_cast<QDialog*>(dialog)->reject();
+            });
+        s.action(qPrintable(command))->trigger();
+        QTRY_VERIFY(s.clean());
+        QCOMPARE(centres.size(), dialogs);
+        for (const QPoint& centre : centres)
+            QVERIFY2(s.w.frameGeometry().contains(centre),
+                     qPrintable(QStringLiteral("centred at %1,%2").arg(centre.x()).arg(centre.y())));
     }
 
     void neverStretchedByMaximising_data()
