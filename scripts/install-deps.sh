@@ -16,6 +16,7 @@ run_packages=(
 test_packages=(
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth x11-utils imagemagick
+  openbox metacity qt6-gtk-platformtheme
   poppler-utils
   cups cups-client printer-driver-cups-pdf
   desktop-file-utils appstream dpkg-dev file lintian

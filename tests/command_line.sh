@@ -13,11 +13,14 @@ printf 'Tavrel %s\n' "$2" >"$work/version"
 failures=0
 # Columns: arguments | exit status | standard output | standard error, where
 # each stream is "version" (exactly the version line), "-" (empty), or words
-# it must contain ("!word": must not contain).
+# it must contain ("!word": must not contain; "lines=N": has N lines).
+# Arguments starting with ">full" send standard output to /dev/full.
 while IFS='|' read -r args status out err; do
   case $args in '#'* | '') continue ;; esac
+  target=$work/out
+  case $args in '>full'*) target=/dev/full; args=${args#>full}; : >"$work/out" ;; esac
   # shellcheck disable=SC2086  # the arguments split on purpose
-  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$tavrel" $args >"$work/out" 2>"$work/err"
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$tavrel" $args >"$target" 2>"$work/err"
   got=$?
   problems=""
   [ "$got" -eq $status ] || problems="$problems; status $got"
@@ -28,6 +31,7 @@ while IFS='|' read -r args status out err; do
       -) [ ! -s "$work/$stream" ] || problems="$problems; std$stream not empty" ;;
       *) for word in $want; do
            case $word in
+             lines=*) [ "$(wc -l <"$work/$stream")" -eq "${word#lines=}" ] || problems="$problems; std$stream not ${word#lines=} lines" ;;
              !*) ! grep -qF -- "${word#!}" "$work/$stream" || problems="$problems; std$stream has ${word#!}" ;;
              *) grep -qF -- "$word" "$work/$stream" || problems="$problems; std$stream lacks $word" ;;
            esac
@@ -52,5 +56,10 @@ foo                          | 1 | -                                          | 
 --platform offscreen -v      | 0 | version                                    | -
 -style fusion -reverse -v    | 0 | version                                    | -
 -style=fusion -display :0 -v | 0 | version                                    | -
+# An answer that cannot be written is an error.
+>full --version              | 1 | -                                          | write
+>full --help                 | 1 | -                                          | write
+# No display to open: one line that says how to name one, not Qt's abort.
+-style fusion                | 1 | -                                          | display DISPLAY -platform lines=1
 TABLE
 exit $((failures > 0))

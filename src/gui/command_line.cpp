@@ -4,8 +4,13 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QList>
 #include <QString>
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
 
 #include "tavrel/version.h"
 
@@ -25,14 +30,67 @@ constexpr const char* kQtFlags[] = {
     "reverse", "widgetcount", "nograb", "dograb", "sync", "testability",
 };
 
-void write(std::FILE* stream, const QString& text)
+// False when the text did not all get out: a full disk, a closed pipe.
+bool write(std::FILE* stream, const QString& text)
 {
     const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-    std::fflush(stream);
+    const auto size = static_cast<std::size_t>(bytes.size());
+    const bool written = std::fwrite(bytes.constData(), 1, size, stream) == size;
+    return std::fflush(stream) == 0 && written;
+}
+
+// Like coreutils: an answer that could not be written is an error, not a
+// silent success.
+int answer(const QString& program, const QString& text)
+{
+    if (write(stdout, text))
+        return 0;
+    const int error = errno;
+    write(stderr, program + QStringLiteral(": write error: ") + QString::fromLocal8Bit(std::strerror(error)) +
+                      QLatin1Char('\n'));
+    return 1;
+}
+
+struct HeldMessage {
+    QtMsgType type;
+    // Qt's contexts point at string literals, which outlive the message.
+    const char* file;
+    int line;
+    const char* function;
+    const char* category;
+    QString text;
+};
+
+QtMessageHandler previousHandler = nullptr;
+QString programName;
+QList<HeldMessage> held;
+
+void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    // Qt's last word when no platform plugin could start: it aborts right after.
+    if (type == QtFatalMsg && text.contains(QLatin1String("platform plugin"))) {
+        write(stderr, programName + QStringLiteral(": could not open a display; name one with DISPLAY (X11, "
+                                                   "as DISPLAY=:0) or WAYLAND_DISPLAY, or choose a platform "
+                                                   "with -platform\n"));
+        std::_Exit(1);
+    }
+    held.append({type, context.file, context.line, context.function, context.category, text});
 }
 
 }  // namespace
+
+DisplayFailureAsError::DisplayFailureAsError(const char* program)
+{
+    programName = QFileInfo(QString::fromLocal8Bit(program)).fileName();
+    previousHandler = qInstallMessageHandler(holdMessage);
+}
+
+DisplayFailureAsError::~DisplayFailureAsError()
+{
+    qInstallMessageHandler(previousHandler);
+    for (const HeldMessage& m : std::exchange(held, {}))
+        qt_message_output(m.type, QMessageLogContext(m.file, m.line, m.function, m.category), m.text);
+}
 
 std::optional<int> handleCommandLine(const QStringList& arguments)
 {
@@ -76,15 +134,11 @@ std::optional<int> handleCommandLine(const QStringList& arguments)
         write(stderr, program + QStringLiteral(": ") + error + QLatin1Char('\n') + usage());
         return 1;
     }
-    if (parser.isSet(help)) {
-        write(stdout, usage());
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        write(stdout, QStringLiteral("Tavrel %1\n")
-                          .arg(QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size()))));
-        return 0;
-    }
+    if (parser.isSet(help))
+        return answer(program, usage());
+    if (parser.isSet(version))
+        return answer(program, QStringLiteral("Tavrel %1\n").arg(QString::fromUtf8(
+                                   kVersion.data(), static_cast<qsizetype>(kVersion.size()))));
     return std::nullopt;
 }
 

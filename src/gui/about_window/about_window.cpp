@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 #include "about/about_load.h"
 #include "about/help_file.h"
@@ -29,6 +30,19 @@ QFont sansFont(qreal points, bool bold)
     return font;
 }
 
+// The frame moved up and left just enough to lie within `available`, and not
+// at all when it already does. A frame larger than `available` keeps its top
+// and left edges inside, so that its title bar can still be reached.
+QRect keptWithin(const QRect& frame, const QRect& available)
+{
+    QRect kept = frame;
+    kept.moveRight(std::min(kept.right(), available.right()));
+    kept.moveBottom(std::min(kept.bottom(), available.bottom()));
+    kept.moveLeft(std::max(kept.left(), available.left()));
+    kept.moveTop(std::max(kept.top(), available.top()));
+    return kept;
+}
+
 QString fromStd(const std::string& text)
 {
     return QString::fromStdString(text);
@@ -37,7 +51,7 @@ QString fromStd(const std::string& text)
 }  // namespace
 
 AboutWindow::AboutWindow(const AboutValues& values, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       values_(values)
 {
     setObjectName(QStringLiteral("frmAbout"));
@@ -125,11 +139,23 @@ AboutWindow* showHelpBeside(QWidget& main, AboutValues& values, const std::strin
     values.readPath = writeHelpFile(workDir).value_or(std::string());
 
     // Positions of top-level windows are those of their frames.
-    const int screenLeft = main.screen()->availableGeometry().left();
-    main.move(screenLeft, main.y());
+    const QRect screen = main.screen()->availableGeometry();
+    main.move(screen.left(), main.y());
     auto* about = new AboutWindow(values);
-    about->move(screenLeft + main.frameGeometry().width(), main.frameGeometry().top());
+    // Not yet shown, the about window knows no frame of its own; the window
+    // manager gives it about the one the main window has.
+    const QMargins frame(main.geometry().left() - main.frameGeometry().left(),
+                         main.geometry().top() - main.frameGeometry().top(),
+                         main.frameGeometry().right() - main.geometry().right(),
+                         main.frameGeometry().bottom() - main.geometry().bottom());
+    const QRect designed(QPoint(screen.left() + main.frameGeometry().width(), main.frameGeometry().top()),
+                         about->size().grownBy(frame));
+    about->move(keptWithin(designed, screen).topLeft());
     about->show();
+    // Help is asked for to be read: the keyboard goes with it, or Alt+F4
+    // would close the main window instead.
+    about->raise();
+    about->activateWindow();
     return about;
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 #include <string>
 
 #include "about/about_values.h"
@@ -16,8 +16,9 @@ namespace tavrel {
 // The about window: name, version and date, the getting-started
 // text and two buttons into the maker's website. It never blocks the main
 // window and is discarded when closed; the values it shows live on in the
-// main window.
-class AboutWindow : public QWidget {
+// main window. A dialog, not a bare widget, so that screen readers announce it
+// as a window and Escape closes it; it is shown without modality.
+class AboutWindow : public QDialog {
     Q_OBJECT
 public:
     // Runs the load sequence: the captions from `values`, then the help file
@@ -50,8 +51,9 @@ private:
 
 // The Help command: closes `openAbout` if there is one, writes the help
 // file for the about window, moves `main` to the left edge of its screen and
-// shows a new about window beside it, level with its top. Returns the new
-// window; the caller keeps it so that Exit can close it.
+// shows a new about window beside it, level with its top, or as near to that
+// as the screen allows. The new window becomes the active one. Returns it;
+// the caller keeps it so that Exit can close it.
 AboutWindow* showHelpBeside(QWidget& main, AboutValues& values, const std::string& workDir, QWidget* openAbout);
 
 }  // namespace tavrel

@@ -3,12 +3,14 @@
 
 #include <QAction>
 #include <QDir>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QTime>
+#include <QTimer>
+#include <algorithm>
 
 #include "app/input_dispatch.h"
 #include "app/random_number.h"
@@ -61,6 +63,11 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     if (!services_.printer)
         services_.printer = (ownPrinter_ = std::make_unique<QtPrinter>(this)).get();
     setObjectName(QStringLiteral("Form1"));
+    // No maximising: the width is fixed, and a window manager that maximises
+    // anyway (metacity does) would stretch the frame around the fixed-width
+    // controls.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Tavrel VI"));
     setWindowIcon(tavrelIcon());
     setAccessibleName(QStringLiteral("Tavrel VI"));
@@ -102,7 +109,10 @@ void MainWindow::buildControls()
 
     okButton_ = named(new QPushButton(QStringLiteral("&OK"), client), "cmdOK");
     okButton_->setGeometry(twipsRect(this, 3720, 0, 735, 375));
-    okButton_->setAutoDefault(false);
+    // Return and Enter press the button while it has the focus. It is never
+    // the window's default button: Enter typed in the input box is the input
+    // box's alone (a main window, unlike a dialog, passes it to no button).
+    okButton_->setAutoDefault(true);
     okButton_->setDefault(false);
     connect(okButton_, &QPushButton::clicked, this, &MainWindow::onOk);
 
@@ -252,7 +262,18 @@ void MainWindow::exit()
 
 void MainWindow::showHelp()
 {
-    about_ = showHelpBeside(*this, aboutValues_, settings_.workDir, about_);
+    AboutWindow* about = showHelpBeside(*this, aboutValues_, settings_.workDir, about_);
+    about_ = about;
+    // The about window's text tells the user to exit with Ctrl+T.
+    about->addAction(findChild<QAction*>(QStringLiteral("mnuExit")));
+    // Escape, the close box or Alt+F4: the keyboard returns to the control
+    // that had it here. Left alone, the window manager may hand it to any
+    // window, or to none.
+    connect(about, &QDialog::finished, this, [this, about] {
+        QWidget* active = QApplication::activeWindow();
+        if (isVisible() && (!active || active == about))
+            activateWindow();
+    });
 }
 
 void MainWindow::chooseMode(Mode mode)
@@ -288,10 +309,30 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    fixSize();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // A desktop font or style of its own may come after the window is shown;
+    // the menu bar is measured again once every widget has taken it.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible())
+                fixSize();
+        });
+}
+
+void MainWindow::fixSize()
+{
     // The designed client size is the smallest the window may get.
     const int menuHeight = menuBar()->sizeHint().height();
     setMinimumHeight(menuHeight + twipsToPixels(this, kClientHeight));
-    setFixedWidth(twipsToPixels(this, kClientWidth));
+    // The width is fixed: the designed one, or, when a larger desktop font
+    // needs it, just wide enough for every menu title to show. Qt would
+    // otherwise hide the last titles behind an extension button nobody finds.
+    setFixedWidth(std::max(twipsToPixels(this, kClientWidth), menuBar()->sizeHint().width()));
     applySizing();
 }
 

@@ -69,12 +69,14 @@ public slots:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildControls();
     void buildMenus();
     void showMode(Mode mode) override;
     void applySizing();
+    void fixSize();
     template <class Run>
     void runBusy(Run run);
 

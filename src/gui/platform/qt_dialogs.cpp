@@ -2,6 +2,7 @@
 #include "gui/platform/qt_dialogs.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -29,6 +30,36 @@ private:
     bool pushed_ = false;
 };
 
+// Keeps a box over the window that asked, where Qt places it. A window
+// manager that refuses a new window the focus may also move it away from the
+// focused window: metacity does, after the desktop's own file chooser had the
+// keyboard, since Qt never saw those keys and so names an older user time.
+// What the window manager does just after showing is undone; a move by the
+// user later is not.
+class KeptOverParent : public QObject {
+public:
+    explicit KeptOverParent(QWidget* box) : QObject(box), box_(box) { box->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == box_ && event->type() == QEvent::Show) {
+            placed_ = box_->pos();
+            shown_.start();
+        } else if (watched == box_ && event->type() == QEvent::Move && shown_.isValid() &&
+                   shown_.elapsed() < 1000 && box_->parentWidget() &&
+                   !box_->parentWidget()->window()->frameGeometry().contains(box_->frameGeometry().center())) {
+            box_->move(placed_);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget* box_;
+    QPoint placed_;
+    QElapsedTimer shown_;
+};
+
 }  // namespace
 
 QString dialogText(const std::string& text)
@@ -43,6 +74,7 @@ Answer QtDialogs::messageBox(const std::string& prompt, Buttons buttons, Icon ic
 {
     NormalCursorWhileOpen cursor;
     QMessageBox box(parent_);
+    new KeptOverParent(&box);
     box.setObjectName(QStringLiteral("MsgBox"));
     box.setWindowTitle(dialogText(title));
     box.setTextFormat(Qt::PlainText);  // list lines are data, never markup
@@ -82,6 +114,7 @@ std::string QtDialogs::inputBox(const std::string& prompt, const std::string& ti
 {
     NormalCursorWhileOpen cursor;
     QInputDialog dialog(parent_);
+    new KeptOverParent(&dialog);
     dialog.setObjectName(QStringLiteral("InputBox"));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(dialogText(title));

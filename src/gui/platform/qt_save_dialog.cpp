@@ -30,6 +30,9 @@ std::optional<std::string> QtSaveDialog::askPath(const SaveDialogSettings& setti
         // name typed without an extension is kept as typed.
         dialog_->setOption(QFileDialog::DontConfirmOverwrite, true);
         dialog_->setDefaultSuffix(QString());
+        // Qt's own dialog names itself, but a desktop's native chooser (GTK's)
+        // takes the title from here and would otherwise have none.
+        dialog_->setWindowTitle(QStringLiteral("Save As"));
     }
     QStringList filters;
     for (const FileFilter& f : settings.filters)
