@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "arithmetic/multiples_stream.h"
+#include "arithmetic/number_text.h"
 
 namespace tavrel {
 
@@ -73,6 +74,20 @@ std::size_t appendLines(const Segment& segment, std::size_t from, std::string& o
     }
     out.resize(used);
     return static_cast<std::size_t>(i) - from;
+}
+
+std::string longestLineOf(const MultiplesRun& run)
+{
+    if (run.count <= 0)
+        return {};
+    // Products grow in size along a run, but the exponent form of a round
+    // one is short: take its longest form when the run reaches it.
+    const std::int64_t last = run.multiplier(run.count - 1);
+    const std::int64_t largest = run.number * last;
+    const bool exponent = largest >= 1'000'000'000'000'000 || largest <= -1'000'000'000'000'000;
+    const std::string product = exponent ? std::string(largest < 0 ? "-" : "") + "8.88888888888888E+18"
+                                         : numberToText(largest);
+    return numberToText(last) + " x " + numberToText(run.number) + " = " + product;
 }
 
 std::optional<MultiplesRun> eraseLine(Segment& segment, std::size_t i)

@@ -67,6 +67,10 @@ bool forEachLineOf(const Segment& segment, std::size_t from, Sink&& sink)
 std::size_t appendLines(const Segment& segment, std::size_t from, std::string& out, std::size_t budget,
                         std::string_view ending);
 
+// A text at least as long as the longest line of a run, in characters of
+// the same kinds: what a view measures to know how wide the run can get.
+std::string longestLineOf(const MultiplesRun& run);
+
 // Removes line i. A run loses its first or last line in place; a line in
 // its middle splits it, and the lines after it are returned as a second
 // run for the caller to place after the first.

@@ -44,6 +44,28 @@ std::size_t ResultsList::appendLines(std::size_t first, std::string& out, std::s
     return appended;
 }
 
+std::vector<std::string> ResultsList::widthSamples() const
+{
+    std::vector<std::string> samples;
+    std::string longestOfRuns;
+    for (const Block& block : blocks_) {
+        for (const Segment& segment : block.segments) {
+            if (const auto* run = std::get_if<MultiplesRun>(&segment)) {
+                if (std::string line = longestLineOf(*run); line.size() > longestOfRuns.size())
+                    longestOfRuns = std::move(line);
+            } else {
+                forEachLineOf(segment, 0, [&samples](std::string_view line) {
+                    samples.emplace_back(line);
+                    return true;
+                });
+            }
+        }
+    }
+    if (!longestOfRuns.empty())
+        samples.push_back(std::move(longestOfRuns));
+    return samples;
+}
+
 Segment& ResultsList::lastSegmentFor(bool text)
 {
     if (text && !blocks_.empty() && std::holds_alternative<TextLines>(blocks_.back().segments.back()))
@@ -98,6 +120,8 @@ void ResultsList::remove(std::ptrdiff_t index)
 {
     if (!has(index))
         return;
+    if (batchDepth_ == 0 && observer_)
+        observer_->lineAboutToBeRemoved(static_cast<std::size_t>(index));
     const Place at = locate(static_cast<std::size_t>(index));
     Block& block = blocks_[at.block];
     auto segment = block.segments.begin() + static_cast<std::ptrdiff_t>(at.segment);

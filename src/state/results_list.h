@@ -17,6 +17,9 @@ public:
     virtual ~ResultsListObserver() = default;
     virtual void listReset() = 0;  // anything may have changed
     virtual void linesAppended(std::size_t first, std::size_t last) = 0;
+    // Before and after line `index` goes: a view must hear of a removal
+    // while the line is still there.
+    virtual void lineAboutToBeRemoved(std::size_t) {}
     virtual void lineRemoved(std::size_t index) = 0;
 };
 
@@ -49,6 +52,11 @@ public:
     // Appends the lines from `first` on, each followed by `ending`, to `out`
     // until it holds at least `budget` bytes. Returns how many it appended.
     std::size_t appendLines(std::size_t first, std::string& out, std::size_t budget, std::string_view ending) const;
+
+    // Texts at least as wide as every line: each written-out line, and for
+    // the runs the longest line any of them can have. A view measures these
+    // instead of two billion lines.
+    std::vector<std::string> widthSamples() const;
 
     // False, and nothing appended, when the list is full.
     [[nodiscard]] bool append(std::string_view text);

@@ -3,6 +3,9 @@
 // and a screen reader's table interface must reach every row of two billion.
 #include <QAccessible>
 #include <QScrollBar>
+#include <QStringListModel>
+
+#include "gui/main_window/results_view.h"
 
 #include "gui/support/shown_window.h"
 #include "gui/support/test_main.h"
@@ -74,6 +77,56 @@ private slots:
         QVERIFY(s.list2->viewport()->rect().contains(s.list2->visualRect(index)));  // scrolled into view
         QCOMPARE(s.list2->indexAt(s.list2->visualRect(index).center()), index);
         QCOMPARE(index.data().toString(), multipleOf7(selected + 1));
+    }
+
+    // After a delete the arrow keys go on from the deleted line's place, not
+    // from the top of two billion rows.
+    void keysGoOnFromADeletedLine()
+    {
+        testing::ShownWindow s;
+        listMultiplesOf7(s, kMost);
+        const int deleted = 1'000'000'000;
+        s.list2->scrollTo(s.list2->model()->index(deleted, 0));
+        QTest::mouseClick(s.list2->viewport(), Qt::LeftButton, {},
+                          s.list2->visualRect(s.list2->model()->index(deleted, 0)).center());
+        QCOMPARE(qint64{s.w.list().selectedIndex()}, qint64{deleted});
+        s.watch.pressButton("Yes");
+        QTest::keyClick(s.list2, Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(s.w.list().selectedIndex(), -1);  // nothing highlighted after a delete
+        QTest::keyClick(s.list2, Qt::Key_Down);
+        QCOMPARE(qint64{s.w.list().selectedIndex()}, qint64{deleted + 1});
+        QCOMPARE(s.line(deleted + 1), multipleOf7(deleted + 3));
+        QVERIFY(s.clean());
+    }
+
+    // Lines in the middle of a run can be wider than its last: a round
+    // product's exponent form is short. The view scrolls to the widest.
+    void scrollsToTheWidestLineOfARun()
+    {
+        testing::ShownWindow s;
+        s.w.settings().mode = Mode::Multiples;
+        s.w.settings().multiples.count = 2'000'000'000;
+        s.enter("-1000000000");
+        QCOMPARE(s.line(1'999'999'999), QStringLiteral("2000000000 x -1000000000 = -2E+18"));
+        const QString wide = s.line(1'999'999'998);
+        QCOMPARE(wide, QStringLiteral("1999999999 x -1000000000 = -1.999999999E+18"));
+        const int reach = s.list2->horizontalScrollBar()->maximum() + s.list2->viewport()->width();
+        QVERIFY2(reach >= QFontMetrics(s.list2->font()).horizontalAdvance(wide), qPrintable(QString::number(reach)));
+    }
+
+    // A view without a model, or one whose model was taken away, must not
+    // reach for it when it lays itself out.
+    void noModelNoCrash()
+    {
+        ResultsView view;
+        view.show();
+        QTest::qWait(10);
+        QStringListModel model({"a", "b"});
+        view.setModel(&model);
+        view.setModel(nullptr);
+        model.setStringList({"c"});
+        QTest::qWait(10);
+        QCOMPARE(view.indexAt(QPoint(1, 1)), QModelIndex());
     }
 
     void aScreenReaderReadsAndSelectsTheLastOfTwoBillionRows()

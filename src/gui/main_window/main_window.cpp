@@ -129,14 +129,17 @@ void MainWindow::buildControls()
         const QModelIndexList rows = listView_->selectionModel()->selectedRows();
         list_.setSelectedIndex(rows.isEmpty() ? -1 : rows.first().row());
     });
-    // A removed line leaves no line selected, rather than the view's
-    // habit of moving the selection to a neighbour.
-    auto unselect = [this] {
+    // A removed line leaves no line selected, rather than the view's habit
+    // of moving the highlight to a neighbour. The neighbour stays current,
+    // so the arrow keys go on from where the user was.
+    connect(model_.get(), &QAbstractItemModel::modelReset, this, [this] {
         listView_->selectionModel()->clear();
         list_.setSelectedIndex(-1);
-    };
-    connect(model_.get(), &QAbstractItemModel::modelReset, this, unselect);
-    connect(model_.get(), &QAbstractItemModel::rowsRemoved, this, unselect);
+    });
+    connect(model_.get(), &QAbstractItemModel::rowsRemoved, this, [this] {
+        listView_->selectionModel()->clearSelection();
+        list_.setSelectedIndex(-1);
+    });
     listView_->raise();
 
     setTabOrder(inputEdit_, listView_);

@@ -21,6 +21,12 @@ QVariant ResultsListModel::data(const QModelIndex& index, int role) const
         const std::string line = list_.line(index.row());
         return QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
     }
+    if (role == WidthSamplesRole) {
+        QStringList samples;
+        for (const std::string& sample : list_.widthSamples())
+            samples << QString::fromStdString(sample);
+        return samples;
+    }
     return {};
 }
 
@@ -38,9 +44,13 @@ void ResultsListModel::linesAppended(std::size_t first, std::size_t last)
     endInsertRows();
 }
 
-void ResultsListModel::lineRemoved(std::size_t index)
+void ResultsListModel::lineAboutToBeRemoved(std::size_t index)
 {
     beginRemoveRows({}, static_cast<int>(index), static_cast<int>(index));
+}
+
+void ResultsListModel::lineRemoved(std::size_t)
+{
     rows_ = static_cast<int>(list_.count());
     endRemoveRows();
 }

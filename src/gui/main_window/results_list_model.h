@@ -15,12 +15,17 @@ public:
     explicit ResultsListModel(ResultsList& list, QObject* parent = nullptr);
     ~ResultsListModel() override;
 
+    // On any row: texts at least as wide as every row (a QStringList), for
+    // a view that measures these instead of every row.
+    static constexpr int WidthSamplesRole = Qt::UserRole + 1;
+
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
     void listReset() override;
     void linesAppended(std::size_t first, std::size_t last) override;
+    void lineAboutToBeRemoved(std::size_t index) override;
     void lineRemoved(std::size_t index) override;
 
     ResultsList& list_;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/main_window/results_view.h"
 
+#include "gui/main_window/results_list_model.h"
+
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
@@ -32,20 +34,25 @@ int ResultsView::rowAt(int y) const
 
 void ResultsView::measureRows()
 {
-    // The first and the last line stand for all: the lines of a run grow
-    // longer towards its end, and every row is as high as any other.
+    rowHeight_ = std::max(1, fontMetrics().height());
+    contentWidth_ = 0;
+    const int rows = rowCount();
+    if (rows == 0)
+        return;
+    // Every row is as high as the first. As wide as the widest: the model
+    // names texts that are, so that two billion rows need not be measured.
     QStyleOptionViewItem option;
     initViewItemOption(&option);
-    QSize size(0, fontMetrics().height());
-    const int rows = rowCount();
-    for (int row : {0, rows - 1}) {
-        if (row < 0)
-            continue;
-        const QModelIndex index = model()->index(row, modelColumn(), rootIndex());
-        size = size.expandedTo(itemDelegateForIndex(index)->sizeHint(option, index));
-    }
-    rowHeight_ = std::max(1, size.height());
-    contentWidth_ = size.width();
+    const QModelIndex first = model()->index(0, modelColumn(), rootIndex());
+    const QSize firstSize = itemDelegateForIndex(first)->sizeHint(option, first);
+    rowHeight_ = std::max(1, firstSize.height());
+    const QFontMetrics metrics(option.font);
+    const int margins = firstSize.width() - metrics.horizontalAdvance(first.data().toString());
+    QStringList samples = first.data(ResultsListModel::WidthSamplesRole).toStringList();
+    if (samples.isEmpty())
+        samples << first.data().toString() << model()->index(rows - 1, modelColumn(), rootIndex()).data().toString();
+    for (const QString& sample : std::as_const(samples))
+        contentWidth_ = std::max(contentWidth_, metrics.horizontalAdvance(sample) + margins);
 }
 
 void ResultsView::doItemsLayout()
@@ -57,6 +64,11 @@ void ResultsView::doItemsLayout()
 
 void ResultsView::setModel(QAbstractItemModel* model)
 {
+    if (model == this->model())
+        return;
+    for (const QMetaObject::Connection& connection : std::as_const(modelConnections_))
+        disconnect(connection);
+    modelConnections_.clear();
     QListView::setModel(model);
     if (!model)
         return;
@@ -64,9 +76,9 @@ void ResultsView::setModel(QAbstractItemModel* model)
     // here that costs nothing, and keys pressed meanwhile must find the
     // scroll range and the rows' places already right.
     auto layOut = [this] { doItemsLayout(); };
-    connect(model, &QAbstractItemModel::modelReset, this, layOut);
-    connect(model, &QAbstractItemModel::rowsInserted, this, layOut);
-    connect(model, &QAbstractItemModel::rowsRemoved, this, layOut);
+    modelConnections_ = {connect(model, &QAbstractItemModel::modelReset, this, layOut),
+                         connect(model, &QAbstractItemModel::rowsInserted, this, layOut),
+                         connect(model, &QAbstractItemModel::rowsRemoved, this, layOut)};
     doItemsLayout();
 }
 

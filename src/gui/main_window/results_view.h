@@ -47,6 +47,7 @@ private:
     int rowAt(int y) const;  // -1 above the rows, rowCount() below them
     void measureRows();
 
+    QList<QMetaObject::Connection> modelConnections_;
     int rowHeight_ = 1;
     int contentWidth_ = 0;
 };

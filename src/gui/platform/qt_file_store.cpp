@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/platform/qt_file_store.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProgressDialog>
@@ -36,6 +37,8 @@ bool QtFileStore::writeWhole(const std::string& path, const ChunkSource& content
         return false;
     QElapsedTimer clock;
     clock.start();
+    QElapsedTimer sinceEvents;
+    sinceEvents.start();
     std::unique_ptr<QProgressDialog> dialog;
     for (std::string_view piece = content(); !piece.empty(); piece = content()) {
         const auto size = static_cast<qint64>(piece.size());
@@ -55,8 +58,14 @@ bool QtFileStore::writeWhole(const std::string& path, const ChunkSource& content
             dialog->show();
         }
         if (dialog) {
-            // A modal progress dialog handles the events, Cancel among them, as its value changes.
+            // A modal progress dialog handles the events, Cancel among them,
+            // as its value changes; on a slow disk that may take a while, so
+            // they are handled every tenth of a second as well.
             dialog->setValue(static_cast<int>(progress() * kProgressSteps));
+            if (sinceEvents.elapsed() >= 100) {
+                QCoreApplication::processEvents();
+                sinceEvents.restart();
+            }
             if (dialog->wasCanceled()) {
                 file.cancelWriting();
                 return false;
