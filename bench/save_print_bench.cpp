@@ -67,7 +67,8 @@ int main(int argc, char** argv)
         QtPrinter printer(nullptr, {QString::fromStdString(file), SIZE_MAX, 0});
         const auto start = std::chrono::steady_clock::now();
         PrintStatus status = printer.begin({"Courier New", 10, 300}, list.count());
-        list.forEachLine(0, [&](std::string_view line) { return (status = printer.printLine(line)) == PrintStatus::Ok; });
+        list.forEachLine(0,
+                         [&](std::string_view line) { return (status = printer.printLine(line)) == PrintStatus::Ok; });
         if (status == PrintStatus::Ok)
             status = printer.end();
         std::printf("%.2f\n", msSince(start));

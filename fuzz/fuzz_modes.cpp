@@ -218,7 +218,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // depend on the count beyond a few lines.
     settings.multiples.count = fdp.ConsumeIntegralInRange<std::int32_t>(1, 256);
     settings.multiples.multiplier = fdp.ConsumeBool() ? fdp.ConsumeIntegralInRange<std::int32_t>(1, 1000)
-                                    : fdp.ConsumeIntegralInRange<std::int32_t>(1, INT32_MAX);
+                                                      : fdp.ConsumeIntegralInRange<std::int32_t>(1, INT32_MAX);
     if (fdp.ConsumeBool()) {
         settings.range.low = fdp.ConsumeIntegral<std::int32_t>();
         settings.range.high = fdp.ConsumeIntegral<std::int32_t>();
@@ -279,13 +279,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } else if (action == 3) {
             settings.mode = pickMode(fdp);
         } else if (action == 4) {
-            const auto index = fdp.ConsumeIntegralInRange<std::ptrdiff_t>(-1, static_cast<std::ptrdiff_t>(list.count()));
-            list.setSelectedIndex(fdp.ConsumeIntegralInRange<std::ptrdiff_t>(-1, static_cast<std::ptrdiff_t>(list.count())));
+            const auto index = fdp.ConsumeIntegralInRange<std::ptrdiff_t>(-1,
+                                                                          static_cast<std::ptrdiff_t>(list.count()));
+            list.setSelectedIndex(
+                fdp.ConsumeIntegralInRange<std::ptrdiff_t>(-1, static_cast<std::ptrdiff_t>(list.count())));
             const std::ptrdiff_t selected = list.selectedIndex();
             list.remove(index);
             if (index >= 0 && static_cast<std::size_t>(index) < mirror.size())
                 mirror.erase(mirror.begin() + index);
-            const std::ptrdiff_t wantSelected = selected == index ? -1 : selected > index && index >= 0 ? selected - 1 : selected;
+            const std::ptrdiff_t wantSelected = selected == index                ? -1
+                                                : selected > index && index >= 0 ? selected - 1
+                                                                                 : selected;
             if (list.selectedIndex() != wantSelected)
                 fail("selection not kept across a removal");
         } else if (action == 5) {

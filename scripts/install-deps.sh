@@ -14,7 +14,7 @@ run_packages=(
   fonts-liberation
 )
 test_packages=(
-  libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+  libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
   xvfb xauth x11-utils imagemagick
   openbox metacity qt6-gtk-platformtheme
   poppler-utils

@@ -15,12 +15,12 @@ inline constexpr std::string_view kHelpTextUnavailable =
 
 // Everything the about window shows after its load sequence.
 struct AboutContent {
-    std::string caption;     // window title
+    std::string caption;  // window title
     std::string baseUrl;
-    std::string heading;     // "About Tavrel"
+    std::string heading;  // "About Tavrel"
     std::string version;
     std::string releaseDate;
-    std::string text;        // the help file's bytes, unchanged, or the notice
+    std::string text;  // the help file's bytes, unchanged, or the notice
     bool textRead = false;
 };
 

@@ -16,7 +16,7 @@ struct AboutValues {
     std::string name;
     std::string date;
     std::int16_t helpId = 0;  // selects the online-help page
-    std::string readPath;    // the help file the next opening shows and deletes
+    std::string readPath;     // the help file the next opening shows and deletes
 };
 
 // The values every start hands the about window.

@@ -4,7 +4,8 @@
 namespace tavrel {
 
 // One paragraph to a line; the viewer does the wrapping. Paragraphs under a
-// title start with a tab.
+// title start with a tab, and each stays one literal of the source.
+// clang-format off
 const std::array<std::string_view, kHelpLineCount> kHelpLines = {
     "** You are now running the patched version of 6.2. **",
     "Thanks for using Tavrel version 6.2!",
@@ -34,6 +35,7 @@ const std::array<std::string_view, kHelpLineCount> kHelpLines = {
     "6. Square Roots mode",
     "\tThe Square Roots mode can be activated by pressing F6. Basically, this lets you re-express square roots in terms of whole numbers and surds. E.g.: square root of 567 is 9 times square root of 7. To start, simply enter the name (less than 2147483648) and press Enter on your keyboard or click on the OK command button. The result is displayed in the list.",
 };
+// clang-format on
 
 std::string helpText()
 {

@@ -20,10 +20,7 @@ std::optional<std::string_view> onlineHelpPath(int appId)
     return std::nullopt;
 }
 
-void openWebsite(Shell& shell, const std::string& baseUrl)
-{
-    shell.open(baseUrl);
-}
+void openWebsite(Shell& shell, const std::string& baseUrl) { shell.open(baseUrl); }
 
 void openOnlineHelp(Shell& shell, const std::string& baseUrl, int appId)
 {

@@ -15,7 +15,7 @@ void chooseMode(CommandContext& context, ModeIndicator& indicator, Mode mode)
     const std::string from(modeCaption(settings.mode));
     const std::string to(modeCaption(mode));
     if (context.dialogs.messageBox("Confirm change mode from '" + from + "' to '" + to + "' ?", Buttons::YesNo,
-                                  Icon::Question, "Confirm change mode?") != Answer::Yes)
+                                   Icon::Question, "Confirm change mode?") != Answer::Yes)
         return;
     settings.mode = mode;
     indicator.showMode(mode);

@@ -20,7 +20,7 @@ struct Factors {
     std::vector<FactorPair> pairs;  // the pairs shown, smallest factor first
     std::int64_t shownFactors = 0;  // factors in the shown pairs (a square's root once)
     bool prime = false;
-    bool palindrome = false;        // its decimal digits read the same backwards
+    bool palindrome = false;  // its decimal digits read the same backwards
     bool odd = false;
 };
 

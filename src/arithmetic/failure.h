@@ -28,8 +28,8 @@ std::string_view describe(Failure failure);
 template <class T>
 class [[nodiscard]] Result {
 public:
-    Result(T value) : value_(std::move(value)) {}          // NOLINT: implicit by design
-    Result(Failure failure) : failure_(failure) {}          // NOLINT: implicit by design
+    Result(T value) : value_(std::move(value)) {}   // NOLINT: implicit by design
+    Result(Failure failure) : failure_(failure) {}  // NOLINT: implicit by design
 
     bool ok() const { return value_.has_value(); }
     explicit operator bool() const { return ok(); }

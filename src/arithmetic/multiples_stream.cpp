@@ -8,7 +8,10 @@ namespace {
 
 constexpr std::int64_t kPlainLimit = 1'000'000'000'000'000;  // from here on the exponent form
 
-std::uint64_t magnitude(std::int64_t v) { return v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v); }
+std::uint64_t magnitude(std::int64_t v)
+{
+    return v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
+}
 
 }  // namespace
 
@@ -42,7 +45,11 @@ void MultiplesStream::Decimal::add(const Decimal& other)
 }
 
 MultiplesStream::MultiplesStream(std::int64_t number, std::int64_t first, std::int64_t step)
-    : slow_(number), k_(first), step_(step), product_(number * first), productStep_(number * step),
+    : slow_(number),
+      k_(first),
+      step_(step),
+      product_(number * first),
+      productStep_(number * step),
       negative_(number < 0)
 {
     k10_.set(static_cast<std::uint64_t>(first));

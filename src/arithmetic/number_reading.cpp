@@ -27,7 +27,7 @@ constexpr std::int64_t kExponentClamp = 1'000'000'000'000'000;
 // point: strtod then behaves the same under every locale.
 struct DecimalParts {
     bool negative = false;
-    std::string digits;       // significant digits, no leading zeros
+    std::string digits;         // significant digits, no leading zeros
     std::int64_t exponent = 0;  // value = digits * 10^exponent
     bool sawDigit = false;
     bool droppedNonZero = false;  // a non-zero digit beyond the kept ones
@@ -60,7 +60,10 @@ Result<double> toDouble(const DecimalParts& parts)
 template <class Skip>
 std::size_t readDecimal(std::string_view s, std::size_t i, DecimalParts& out, Skip skip)
 {
-    auto skipAll = [&] { while (i < s.size() && skip(s[i])) ++i; };
+    auto skipAll = [&] {
+        while (i < s.size() && skip(s[i]))
+            ++i;
+    };
     skipAll();
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
         out.negative = s[i] == '-';

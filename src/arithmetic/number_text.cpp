@@ -14,8 +14,7 @@ std::string exponentForm(double value)
 {
     // 15 significant digits: one before the point, fourteen after.
     char buffer[64];
-    std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                           std::chars_format::scientific, 14);
+    std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
     std::string text(buffer, r.ptr);
     std::size_t e = text.find('e');
     std::string mantissa = text.substr(0, e);
@@ -41,8 +40,7 @@ std::string exponentForm(double value)
 
 void appendNumber(std::string& out, std::int64_t value)
 {
-    if (value >= static_cast<std::int64_t>(kPlainLimit) ||
-        value <= -static_cast<std::int64_t>(kPlainLimit)) {
+    if (value >= static_cast<std::int64_t>(kPlainLimit) || value <= -static_cast<std::int64_t>(kPlainLimit)) {
         out += exponentForm(static_cast<double>(value));
         return;
     }
@@ -70,8 +68,7 @@ std::string numberToText(double value)
         return numberToText(static_cast<std::int64_t>(value));
     // Fractions never reach a list line today; keep them readable all the same.
     char buffer[64];
-    std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                           std::chars_format::general, 15);
+    std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     return std::string(buffer, r.ptr);
 }
 

@@ -19,7 +19,7 @@ void deleteSelectedEntry(CommandContext& context)
         return;  // no entry to show, none to remove
     const std::string entry(list.selectedLine());
     if (context.dialogs.messageBox("Confirm delete the following entry?\r" + entry, Buttons::YesNo, Icon::Question,
-                                  "Confirm delete?") == Answer::Yes)
+                                   "Confirm delete?") == Answer::Yes)
         list.remove(list.selectedIndex());
 }
 

@@ -32,7 +32,7 @@ void report(Dialogs& dialogs, PrintStatus status, std::size_t printedLines)
 void printList(CommandContext& context, Printer& printer)
 {
     if (context.dialogs.messageBox("Tavrel will now start printing.", Buttons::YesNo, Icon::Information,
-                                  "Ready to print?") != Answer::Yes)
+                                   "Ready to print?") != Answer::Yes)
         return;
 
     const std::size_t count = context.list.count();

@@ -33,15 +33,17 @@ void saveList(CommandContext& context, SaveDialog& saveDialog, TextFileStore& fi
     }
 
     if (files.exists(*path)) {
-        const Answer answer = context.dialogs.messageBox(
-            "File exists! Do you want to continue saving the text under this filename: " + *path + " ?",
-            Buttons::YesNoCancel, Icon::Exclamation, "File Exists!");
+        const Answer answer =
+            context.dialogs.messageBox("File exists! Do you want to continue saving the text under this filename: " +
+                                           *path + " ?",
+                                       Buttons::YesNoCancel, Icon::Exclamation, "File Exists!");
         if (answer != Answer::Yes)
             return;  // No and Cancel both leave the file alone, silently
     }
 
     ListFileContent content(context.list);
-    if (!files.writeWhole(*path, [&content] { return content.next(); }, [&content] { return content.doneFraction(); })) {
+    if (!files.writeWhole(
+            *path, [&content] { return content.next(); }, [&content] { return content.doneFraction(); })) {
         showFailure(context.dialogs);
         return;
     }

@@ -16,7 +16,8 @@ void saveList(CommandContext& context, SaveDialog& saveDialog, TextFileStore& fi
 class ListFileContent {
 public:
     explicit ListFileContent(const ResultsList& list, std::size_t pieceSize = 1 << 20)
-        : list_(list), pieceSize_(pieceSize) {}
+        : list_(list), pieceSize_(pieceSize)
+    {}
     std::string_view next();
     double doneFraction() const { return list_.empty() ? 1.0 : double(nextLine_) / double(list_.count()); }
 

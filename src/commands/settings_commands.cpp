@@ -9,17 +9,16 @@
 namespace tavrel {
 namespace {
 
-const char* const kRangeQuestion =
-    "This lets you define a range for the number of factors or multiplies to generate.\r"
-    "Do you wish to proceed?\r"
-    "Note: Clicking No will clear any ranges previously specified.\r"
-    "Click Cancel if you do not wish to continue instead.";
+const char* const kRangeQuestion = "This lets you define a range for the number of factors or multiplies to generate.\r"
+                                   "Do you wish to proceed?\r"
+                                   "Note: Clicking No will clear any ranges previously specified.\r"
+                                   "Click Cancel if you do not wish to continue instead.";
 
 // Asks until `accept` holds for the stored value. Returns false after a
 // conversion failure, which stores nothing.
 template <class Convert, class Accept>
-bool askUntilAccepted(Dialogs& dialogs, const char* prompt, const char* title, std::int32_t& target,
-                      Convert convert, Accept accept)
+bool askUntilAccepted(Dialogs& dialogs, const char* prompt, const char* title, std::int32_t& target, Convert convert,
+                      Accept accept)
 {
     for (;;) {
         std::string answer = dialogs.inputBox(prompt, title, numberToText(std::int64_t{target}));
@@ -38,16 +37,15 @@ void defineRanges(CommandContext& context)
 {
     Dialogs& dialogs = context.dialogs;
     Range& range = context.settings.range;
-    const Answer answer =
-        dialogs.messageBox(kRangeQuestion, Buttons::YesNoCancel, Icon::Information, "Define Ranges?");
+    const Answer answer = dialogs.messageBox(kRangeQuestion, Buttons::YesNoCancel, Icon::Information, "Define Ranges?");
     if (answer == Answer::Yes) {
         bool ok = askUntilAccepted(dialogs, "Enter lower range.", "Enter lower range.", range.low, readStrictFloor,
                                    [](std::int32_t v) { return v >= 0; }) &&
                   askUntilAccepted(dialogs, "Enter upper range.", "Enter upper range.", range.high, readStrictFloor,
                                    [&](std::int32_t v) { return v > range.low; });
         if (!ok)
-            dialogs.messageBox("An error has occured, or maybe you just clicked Cancel. Please try again.",
-                               Buttons::Ok, Icon::Information, "An error has occured.");
+            dialogs.messageBox("An error has occured, or maybe you just clicked Cancel. Please try again.", Buttons::Ok,
+                               Icon::Information, "An error has occured.");
     } else if (answer == Answer::No) {
         range = Range{};
         dialogs.messageBox("No ranges defined.", Buttons::Ok, Icon::Information, "No ranges defined.");

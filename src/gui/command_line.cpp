@@ -22,9 +22,22 @@ namespace {
 // they take a value. Unlisted, the parser would refuse them before
 // QApplication ever saw them.
 constexpr const char* kQtOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-    "qwindowicon", "qwindowtitle", "session", "display", "geometry", "title", "icon",
-    "name", "style", "stylesheet", "qmljsdebugger",
+    "platform",
+    "platformpluginpath",
+    "platformtheme",
+    "plugin",
+    "qwindowgeometry",
+    "qwindowicon",
+    "qwindowtitle",
+    "session",
+    "display",
+    "geometry",
+    "title",
+    "icon",
+    "name",
+    "style",
+    "stylesheet",
+    "qmljsdebugger",
 };
 constexpr const char* kQtFlags[] = {
     "reverse", "widgetcount", "nograb", "dograb", "sync", "testability",
@@ -98,9 +111,9 @@ std::optional<int> handleCommandLine(const QStringList& arguments)
     // Qt's options are single-dash words (-platform, -style); without this
     // they would read as bundles of one-letter options.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
-        "Whole-number arithmetic: factors, multiples, GCD/HCF and square roots.\n"
-        "Qt's standard options, such as -platform and -style, are accepted as well."));
+    parser.setApplicationDescription(
+        QStringLiteral("Whole-number arithmetic: factors, multiples, GCD/HCF and square roots.\n"
+                       "Qt's standard options, such as -platform and -style, are accepted as well."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -119,11 +132,8 @@ std::optional<int> handleCommandLine(const QStringList& arguments)
     }
 
     // With no QCoreApplication yet, Qt cannot name the program in the usage line.
-    const QString program = arguments.isEmpty() ? QStringLiteral("tavrel")
-                                                : QFileInfo(arguments.first()).fileName();
-    const auto usage = [&] {
-        return parser.helpText().replace(QStringLiteral("<executable_name>"), program);
-    };
+    const QString program = arguments.isEmpty() ? QStringLiteral("tavrel") : QFileInfo(arguments.first()).fileName();
+    const auto usage = [&] { return parser.helpText().replace(QStringLiteral("<executable_name>"), program); };
 
     QString error;
     if (!parser.parse(arguments))
@@ -137,8 +147,8 @@ std::optional<int> handleCommandLine(const QStringList& arguments)
     if (parser.isSet(help))
         return answer(program, usage());
     if (parser.isSet(version))
-        return answer(program, QStringLiteral("Tavrel %1\n").arg(QString::fromUtf8(
-                                   kVersion.data(), static_cast<qsizetype>(kVersion.size()))));
+        return answer(program, QStringLiteral("Tavrel %1\n")
+                                   .arg(QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size()))));
     return std::nullopt;
 }
 

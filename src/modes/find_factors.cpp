@@ -44,12 +44,11 @@ std::optional<Failure> run(CommandContext& context)
             return Failure::ListFull;
     std::string count = "= ";
     appendNumber(count, factors->shownFactors);
-    for (std::string_view line : {std::string_view("Total Number of Factors"), std::string_view(count),
-                                  std::string_view("Summary:"),
-                                  std::string_view(factors->prime ? "It is a prime" : "It is NOT a prime"),
-                                  std::string_view(factors->palindrome ? "It is a palindrome"
-                                                                       : "It is not a palindrome"),
-                                  std::string_view(factors->odd ? "It is an ODD number" : "It is an EVEN number")}) {
+    for (std::string_view line :
+         {std::string_view("Total Number of Factors"), std::string_view(count), std::string_view("Summary:"),
+          std::string_view(factors->prime ? "It is a prime" : "It is NOT a prime"),
+          std::string_view(factors->palindrome ? "It is a palindrome" : "It is not a palindrome"),
+          std::string_view(factors->odd ? "It is an ODD number" : "It is an EVEN number")}) {
         if (!list.append(line))
             return Failure::ListFull;
     }

@@ -75,7 +75,7 @@ std::optional<Failure> run(CommandContext& context)
     }
     const std::string divisor = numberToText(std::int64_t{found.divisor});
     context.dialogs.messageBox("The GCD/HCF of all the numbers in the list is: " + divisor, Buttons::Ok,
-                              Icon::Information, "GCD/HCF");
+                               Icon::Information, "GCD/HCF");
     context.input.setText(divisor);
     return std::nullopt;
 }

@@ -44,8 +44,7 @@ static_assert(
     [] {
         for (std::size_t i = 0; i < kModeTable.size(); ++i)
             for (std::size_t j = i + 1; j < kModeTable.size(); ++j)
-                if (kModeTable[i].mode == kModeTable[j].mode ||
-                    kModeTable[i].functionKey == kModeTable[j].functionKey)
+                if (kModeTable[i].mode == kModeTable[j].mode || kModeTable[i].functionKey == kModeTable[j].functionKey)
                     return false;
         return true;
     }(),

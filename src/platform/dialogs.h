@@ -19,8 +19,7 @@ public:
 
     // Shows `prompt` modally and returns the button pressed. A carriage
     // return in the prompt starts a new line.
-    virtual Answer messageBox(const std::string& prompt, Buttons buttons, Icon icon,
-                           const std::string& title) = 0;
+    virtual Answer messageBox(const std::string& prompt, Buttons buttons, Icon icon, const std::string& title) = 0;
 
     // Asks for one line of text; returns it as typed on OK and the empty text
     // on Cancel (never the default).

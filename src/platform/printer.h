@@ -10,8 +10,8 @@ namespace tavrel {
 // Settings a print job is begun with.
 struct PrintSettings {
     std::string fontName;
-    float fontSize = 10;    // points
-    float margin = 300;     // twips, kept free at the page's left and top edges
+    float fontSize = 10;  // points
+    float margin = 300;   // twips, kept free at the page's left and top edges
 };
 
 enum class PrintStatus {

@@ -29,10 +29,7 @@ std::string readBytes(const fs::path& path)
     return out.str();
 }
 
-void writeBytes(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+void writeBytes(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 bool entryExists(const fs::path& path)
 {

@@ -37,9 +37,8 @@ INSTANTIATE_TEST_SUITE_P(Table, OnlineHelp,
                          ::testing::Values(HelpRow{0, "https://quillo.example/help/ulk/"},
                                            HelpRow{1, "https://quillo.example/help/brask/"},
                                            HelpRow{2, "https://quillo.example/help/tavrel/"},
-                                           HelpRow{3, "https://quillo.example/help/dorn/"},
-                                           HelpRow{4, nullptr}, HelpRow{-1, nullptr},
-                                           HelpRow{32767, nullptr}));
+                                           HelpRow{3, "https://quillo.example/help/dorn/"}, HelpRow{4, nullptr},
+                                           HelpRow{-1, nullptr}, HelpRow{32767, nullptr}));
 
 TEST(OnlineHelp, WebsiteButtonOpensTheRootUnchanged)
 {

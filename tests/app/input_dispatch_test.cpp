@@ -38,8 +38,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CollectTable,
                          ::testing::Values(CollectCase{"12", "12", ""}, CollectCase{"12.7", "12", ""},
                                            CollectCase{"-2.5", "-3", ""}, CollectCase{"12abc", "12", ""},
                                            CollectCase{"", "0", ""}, CollectCase{"abc", "0", ""},
-                                           CollectCase{"40000", "40000", ""},
-                                           CollectCase{"1e15", "1E+15", ""},
+                                           CollectCase{"40000", "40000", ""}, CollectCase{"1e15", "1E+15", ""},
                                            CollectCase{"1e400", nullptr, "1e400"}));
 
 // Which lines count as an error report that the next Enter clears.
@@ -136,10 +135,16 @@ TEST(InputDispatch, ErrorReportThenEnterStartsAfresh)
 // that leaves the list as it was sends none, so the user's highlight stays.
 TEST(InputDispatch, ViewHearsOneResetPerRunThatChangesTheList)
 {
-    struct Row { const char* name; Mode mode; const char* input; bool enter; int resets; };
-    for (Row r : {Row{"Find Multiples", Mode::Multiples, "7", true, 1},
-                  Row{"Find Factors of 0", Mode::Factors, "0", true, 0},
-                  Row{"GCD over an unchanged list", Mode::GcdHcf, "", false, 0}}) {
+    struct Row {
+        const char* name;
+        Mode mode;
+        const char* input;
+        bool enter;
+        int resets;
+    };
+    for (Row r :
+         {Row{"Find Multiples", Mode::Multiples, "7", true, 1}, Row{"Find Factors of 0", Mode::Factors, "0", true, 0},
+          Row{"GCD over an unchanged list", Mode::GcdHcf, "", false, 0}}) {
         struct Counter : ResultsListObserver {
             int resets = 0, appends = 0, removals = 0;
             void listReset() override { ++resets; }

@@ -12,7 +12,9 @@ namespace {
 
 TEST(SizingRule, WidthFixedHeightHasMinimumListFollows)
 {
-    struct Row { int asked, height, list; };
+    struct Row {
+        int asked, height, list;
+    };
     for (Row r : {Row{3525, 3525, 2460}, Row{3524, 3525, 2460}, Row{100, 3525, 2460}, Row{5000, 5000, 3935},
                   Row{-20, 3525, 2460}}) {
         OuterGeometry g = applySizingRule(r.asked);

@@ -30,15 +30,15 @@ TEST_P(SearchCommonDivisor, FindsTheLargestDivisorOfAll)
 
 INSTANTIATE_TEST_SUITE_P(
     , SearchCommonDivisor,
-    ::testing::Values(
-        DivisorCase{"Three", {12, 18, 30}, -1, 6}, DivisorCase{"SmallestNotFirst", {30, 12, 18}, -1, 6},
-        DivisorCase{"Single", {12}, -1, 12}, DivisorCase{"Largest16Bit", {32767}, -1, 32767},
-        DivisorCase{"One", {1}, -1, 0}, DivisorCase{"Coprime", {7, 13}, -1, 0}, DivisorCase{"WithZero", {6, 0}, -1, 0},
-        DivisorCase{"WithNegative", {6, -4}, -1, 0}, DivisorCase{"NegativeMultiples", {12, -18}, -1, 0},
-        // A line that is not a number fails the search only when a pass reaches it.
-        DivisorCase{"UnreadableReached", {12, 18}, 1, 0, true},
-        DivisorCase{"UnreadableBehindAValueNoDivisorFits", {12, 7, 18}, 2, 0, false},
-        DivisorCase{"UnreadableReadAsZero", {12, 0}, 1, 0, false}),
+    ::testing::Values(DivisorCase{"Three", {12, 18, 30}, -1, 6}, DivisorCase{"SmallestNotFirst", {30, 12, 18}, -1, 6},
+                      DivisorCase{"Single", {12}, -1, 12}, DivisorCase{"Largest16Bit", {32767}, -1, 32767},
+                      DivisorCase{"One", {1}, -1, 0}, DivisorCase{"Coprime", {7, 13}, -1, 0},
+                      DivisorCase{"WithZero", {6, 0}, -1, 0}, DivisorCase{"WithNegative", {6, -4}, -1, 0},
+                      DivisorCase{"NegativeMultiples", {12, -18}, -1, 0},
+                      // A line that is not a number fails the search only when a pass reaches it.
+                      DivisorCase{"UnreadableReached", {12, 18}, 1, 0, true},
+                      DivisorCase{"UnreadableBehindAValueNoDivisorFits", {12, 7, 18}, 2, 0, false},
+                      DivisorCase{"UnreadableReadAsZero", {12, 0}, 1, 0, false}),
     [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace

@@ -30,16 +30,15 @@ TEST_P(SplitSquareRoot, TakesOutTheLargestSquare) { EXPECT_EQ(splitOf(GetParam()
 
 INSTANTIATE_TEST_SUITE_P(
     , SplitSquareRoot,
-    ::testing::Values(
-        RootCase{"NineTimesRootSeven", 567, "9 x root 7"}, RootCase{"PerfectSquare", 81, "9 x root 1"},
-        RootCase{"SmallestSquare", 4, "2 x root 1"}, RootCase{"Eight", 8, "2 x root 2"},
-        // 4 and 9 divide 72 as well; 36 is the largest square that does.
-        RootCase{"LargestOfSeveralSquares", 72, "6 x root 2"},
-        RootCase{"SquareFree", 30, "none"}, RootCase{"Zero", 0, "none"}, RootCase{"One", 1, "none"},
-        RootCase{"Two", 2, "none"}, RootCase{"Three", 3, "none"}, RootCase{"LargestInt32", 2147483647, "none"},
-        RootCase{"LargestSquareInInt32", 2147395600, "46340 x root 1"},
-        RootCase{"Negative", -8, "Invalid procedure call or argument"},
-        RootCase{"Beyond32Bits", 2147483648.0, "Overflow"}),
+    ::testing::Values(RootCase{"NineTimesRootSeven", 567, "9 x root 7"}, RootCase{"PerfectSquare", 81, "9 x root 1"},
+                      RootCase{"SmallestSquare", 4, "2 x root 1"}, RootCase{"Eight", 8, "2 x root 2"},
+                      // 4 and 9 divide 72 as well; 36 is the largest square that does.
+                      RootCase{"LargestOfSeveralSquares", 72, "6 x root 2"}, RootCase{"SquareFree", 30, "none"},
+                      RootCase{"Zero", 0, "none"}, RootCase{"One", 1, "none"}, RootCase{"Two", 2, "none"},
+                      RootCase{"Three", 3, "none"}, RootCase{"LargestInt32", 2147483647, "none"},
+                      RootCase{"LargestSquareInInt32", 2147395600, "46340 x root 1"},
+                      RootCase{"Negative", -8, "Invalid procedure call or argument"},
+                      RootCase{"Beyond32Bits", 2147483648.0, "Overflow"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace

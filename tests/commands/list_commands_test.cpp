@@ -86,7 +86,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, DeleteTable,
 
 TEST(ClearList, AsksEvenWhenEmptyAndClearsOnYesOnly)
 {
-    struct Row { std::vector<std::string> lines; Answer answer; std::size_t left; };
+    struct Row {
+        std::vector<std::string> lines;
+        Answer answer;
+        std::size_t left;
+    };
     for (const Row& r : {Row{{"a", "b"}, Answer::Yes, 0}, Row{{"a", "b"}, Answer::No, 2}, Row{{}, Answer::Yes, 0},
                          Row{{}, Answer::No, 0}}) {
         FakeWindow f;

@@ -77,8 +77,8 @@ TEST_P(PrintTable, PrintsEveryLineAfterYes)
 
     EXPECT_EQ(printer.events, splitLines(c.events));
     ASSERT_EQ(f.dialogs.calls.size(), c.notice ? 2u : 1u);
-    EXPECT_TRUE(testing::isBox(f.dialogs.calls[0], "Tavrel will now start printing.", "Ready to print?",
-                               Buttons::YesNo, Icon::Information));
+    EXPECT_TRUE(testing::isBox(f.dialogs.calls[0], "Tavrel will now start printing.", "Ready to print?", Buttons::YesNo,
+                               Icon::Information));
     if (c.notice) {
         EXPECT_TRUE(testing::isBox(f.dialogs.calls[1], c.notice, "Print", Buttons::Ok, Icon::Information));
     }
@@ -93,16 +93,37 @@ INSTANTIATE_TEST_SUITE_P(
         PrintCase{"No", "1 x 6 / 2 x 3", Answer::No, {}, "", nullptr},
         PrintCase{"Yes", "1 x 6 / 2 x 3", Answer::Yes, {}, "begin / 1 x 6 / 2 x 3 / end", nullptr},
         PrintCase{"EmptyList", "", Answer::Yes, {}, "begin / end", nullptr},
-        PrintCase{"ErrorReportPrintsAsLines", "ERROR! / Overflow", Answer::Yes, {}, "begin / ERROR! / Overflow / end",
+        PrintCase{"ErrorReportPrintsAsLines",
+                  "ERROR! / Overflow",
+                  Answer::Yes,
+                  {},
+                  "begin / ERROR! / Overflow / end",
                   nullptr},
-        PrintCase{"NoPrinter", "a", Answer::Yes, {.begin = PrintStatus::NoPrinter}, "begin", "No printer is installed."},
+        PrintCase{"NoPrinter",
+                  "a",
+                  Answer::Yes,
+                  {.begin = PrintStatus::NoPrinter},
+                  "begin",
+                  "No printer is installed."},
         PrintCase{"CannotStart", "a", Answer::Yes, {.begin = PrintStatus::Failed}, "begin", kFailed},
-        PrintCase{"FailsMidway", "a / b / c", Answer::Yes, {.linesBefore = 1, .line = PrintStatus::Failed},
-                  "begin / a", kFailed},
-        PrintCase{"CancelledMidway", "a / b / c", Answer::Yes, {.linesBefore = 2, .line = PrintStatus::Cancelled},
-                  "begin / a / b", nullptr},
-        PrintCase{"StoppedMidway", "a / b / c", Answer::Yes, {.linesBefore = 2, .line = PrintStatus::Stopped},
-                  "begin / a / b", "Printing was cancelled. Lines 1 to 2 had already been printed."},
+        PrintCase{"FailsMidway",
+                  "a / b / c",
+                  Answer::Yes,
+                  {.linesBefore = 1, .line = PrintStatus::Failed},
+                  "begin / a",
+                  kFailed},
+        PrintCase{"CancelledMidway",
+                  "a / b / c",
+                  Answer::Yes,
+                  {.linesBefore = 2, .line = PrintStatus::Cancelled},
+                  "begin / a / b",
+                  nullptr},
+        PrintCase{"StoppedMidway",
+                  "a / b / c",
+                  Answer::Yes,
+                  {.linesBefore = 2, .line = PrintStatus::Stopped},
+                  "begin / a / b",
+                  "Printing was cancelled. Lines 1 to 2 had already been printed."},
         PrintCase{"CannotFinish", "a", Answer::Yes, {.end = PrintStatus::Failed}, "begin / a / end", kFailed}),
     [](const ::testing::TestParamInfo<PrintCase>& info) { return std::string(info.param.name); });
 

@@ -62,7 +62,7 @@ struct SaveCase {
     std::optional<Answer> answer;     // to the overwrite question
     bool writeFails;
     std::optional<std::string> fileAfter;  // none: no such file
-    std::vector<std::string> prompts; // every message box shown, in order
+    std::vector<std::string> prompts;      // every message box shown, in order
 };
 
 class SaveTable : public ::testing::TestWithParam<SaveCase> {};
@@ -98,15 +98,33 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SaveCase{"TwoLines", "1 x 6 / 2 x 3", kPath, {}, {}, false, "1 x 6\r\n2 x 3\r\n", {"File saved."}},
         SaveCase{"EmptyListGivesEmptyFile", "", kPath, {}, {}, false, "", {"File saved."}},
-        SaveCase{"TextKeptExactly", "  padded  / ERROR! / Overflow", kPath, {}, {}, false,
-                 "  padded \r\nERROR!\r\nOverflow\r\n", {"File saved."}},
+        SaveCase{"TextKeptExactly",
+                 "  padded  / ERROR! / Overflow",
+                 kPath,
+                 {},
+                 {},
+                 false,
+                 "  padded \r\nERROR!\r\nOverflow\r\n",
+                 {"File saved."}},
         SaveCase{"CancelInDialog", "a", std::nullopt, {}, {}, false, std::nullopt, {kFailurePrompt}},
-        SaveCase{"YesReplacesLongerFile", "a", kPath, std::string("old old old\r\n"), Answer::Yes, false, "a\r\n",
+        SaveCase{"YesReplacesLongerFile",
+                 "a",
+                 kPath,
+                 std::string("old old old\r\n"),
+                 Answer::Yes,
+                 false,
+                 "a\r\n",
                  {kQuestion, "File saved."}},
         SaveCase{"NoKeepsFile", "a", kPath, std::string("old"), Answer::No, false, "old", {kQuestion}},
         SaveCase{"CancelKeepsFile", "a", kPath, std::string("old"), Answer::Cancel, false, "old", {kQuestion}},
         SaveCase{"WriteFails", "a", kPath, {}, {}, true, std::nullopt, {kFailurePrompt}},
-        SaveCase{"WriteFailsAfterYes", "a", kPath, std::string("old"), Answer::Yes, true, "old",
+        SaveCase{"WriteFailsAfterYes",
+                 "a",
+                 kPath,
+                 std::string("old"),
+                 Answer::Yes,
+                 true,
+                 "old",
                  {kQuestion, kFailurePrompt}}),
     [](const ::testing::TestParamInfo<SaveCase>& info) { return std::string(info.param.name); });
 

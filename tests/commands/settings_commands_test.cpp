@@ -11,11 +11,10 @@ namespace {
 using testing::FakeWindow;
 using Call = testing::ScriptedDialogs::Call;
 
-const char* const kRangeQuestion =
-    "This lets you define a range for the number of factors or multiplies to generate.\r"
-    "Do you wish to proceed?\r"
-    "Note: Clicking No will clear any ranges previously specified.\r"
-    "Click Cancel if you do not wish to continue instead.";
+const char* const kRangeQuestion = "This lets you define a range for the number of factors or multiplies to generate.\r"
+                                   "Do you wish to proceed?\r"
+                                   "Note: Clicking No will clear any ranges previously specified.\r"
+                                   "Click Cancel if you do not wish to continue instead.";
 
 // One row: the state before, the answers typed, the state after and the
 // defaults each input box offered, in order.
@@ -46,8 +45,8 @@ TEST_P(DefineRangesTable, StoresEachAnswerAndAsksAgain)
     EXPECT_EQ(f.settings.range.high, c.upperAfter);
     EXPECT_TRUE(f.dialogs.scriptUsedUp());
     ASSERT_GE(f.dialogs.calls.size(), 1u);
-    EXPECT_TRUE(testing::isBox(f.dialogs.calls[0], kRangeQuestion, "Define Ranges?", Buttons::YesNoCancel,
-                               Icon::Information));
+    EXPECT_TRUE(
+        testing::isBox(f.dialogs.calls[0], kRangeQuestion, "Define Ranges?", Buttons::YesNoCancel, Icon::Information));
 
     std::vector<std::string> defaults;
     std::string notice;

@@ -41,7 +41,7 @@ class AboutWindowTest : public QObject {
     QString tmp_;
     std::optional<ShownWindow> shown_;
     MainWindow* main_ = nullptr;
-    QString work_;  // the main window's working folder
+    QString work_;      // the main window's working folder
     QStringList urls_;  // every address handed to the desktop's browser
 
     AboutWindow* openHelp()
@@ -113,13 +113,18 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("font");  // family, points and " bold"
         QTest::addColumn<QRect>("twips");
-        QTest::newRow("lblAbout") << "About Tavrel" << "MS Sans Serif 12 bold" << QRect(720, 120, 5775, 375);
-        QTest::newRow("lblVersion") << "Version: 6.2" << "MS Sans Serif 9.75 bold" << QRect(120, 720, 3375, 255);
-        QTest::newRow("lblCreator") << "Created by: quillo" << "MS Sans Serif 9.75 bold" << QRect(120, 960, 3375, 255);
-        QTest::newRow("lbldate") << "Release Date: 20th December 2002" << "MS Sans Serif 9.75 bold"
-                                 << QRect(120, 1200, 4815, 255);
-        QTest::newRow("cmd_quillo") << "quillo" << "MS Sans Serif 8" << QRect(5400, 480, 1095, 495);
-        QTest::newRow("cmd_Help") << "Online &Help" << "MS Sans Serif 8" << QRect(5400, 960, 1095, 495);
+        QTest::newRow("lblAbout") << "About Tavrel"
+                                  << "MS Sans Serif 12 bold" << QRect(720, 120, 5775, 375);
+        QTest::newRow("lblVersion") << "Version: 6.2"
+                                    << "MS Sans Serif 9.75 bold" << QRect(120, 720, 3375, 255);
+        QTest::newRow("lblCreator") << "Created by: quillo"
+                                    << "MS Sans Serif 9.75 bold" << QRect(120, 960, 3375, 255);
+        QTest::newRow("lbldate") << "Release Date: 20th December 2002"
+                                 << "MS Sans Serif 9.75 bold" << QRect(120, 1200, 4815, 255);
+        QTest::newRow("cmd_quillo") << "quillo"
+                                    << "MS Sans Serif 8" << QRect(5400, 480, 1095, 495);
+        QTest::newRow("cmd_Help") << "Online &Help"
+                                  << "MS Sans Serif 8" << QRect(5400, 960, 1095, 495);
         QTest::newRow("Picture1") << QString() << QString() << QRect(120, 120, 480, 480);
         QTest::newRow("Text1") << QString() << "Courier New 9" << QRect(0, 1560, 6495, 4695);
     }
@@ -136,7 +141,8 @@ private slots:
         if (!text.isNull())
             QCOMPARE(control->property("text").toString(), text);
         const QFont f = control->font();
-        const QString shownFont = QStringLiteral("%1 %2%3").arg(f.family()).arg(f.pointSizeF()).arg(f.bold() ? " bold" : "");
+        const QString shownFont =
+            QStringLiteral("%1 %2%3").arg(f.family()).arg(f.pointSizeF()).arg(f.bold() ? " bold" : "");
         if (!font.isNull())
             QCOMPARE(shownFont, font);
         QCOMPARE(control->geometry(), twipsRect(about, twips.x(), twips.y(), twips.width(), twips.height()));
@@ -213,15 +219,18 @@ private slots:
         QVERIFY(about);
         QVERIFY(QTest::qWaitForWindowExposed(about));
         QCOMPARE(about->findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Version: 6.2"));
-        QCOMPARE(viewerText(about), tmpUsable ? expectedViewerText() : QString::fromLatin1(kHelpTextUnavailable.data()));
+        QCOMPARE(viewerText(about),
+                 tmpUsable ? expectedViewerText() : QString::fromLatin1(kHelpTextUnavailable.data()));
     }
 
     void buttonsOpenAddresses_data()
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("address");
-        QTest::newRow("website") << "cmd_quillo" << "https://quillo.example/";
-        QTest::newRow("online help") << "cmd_Help" << "https://quillo.example/help/tavrel/";
+        QTest::newRow("website") << "cmd_quillo"
+                                 << "https://quillo.example/";
+        QTest::newRow("online help") << "cmd_Help"
+                                     << "https://quillo.example/help/tavrel/";
     }
     void buttonsOpenAddresses()
     {

@@ -287,8 +287,7 @@ private slots:
             if (control && name.isEmpty())
                 faults << id + " has no name";
             // Closed menus and spare scroll bars are hidden as Qt always hides them.
-            if (auto* widget = qobject_cast<QWidget*>(object);
-                control && widget && widget->visibleRegion().isEmpty())
+            if (auto* widget = qobject_cast<QWidget*>(object); control && widget && widget->visibleRegion().isEmpty())
                 faults << id + " cannot be seen";
             if (auto* label = qobject_cast<QLabel*>(object); label && !label->text().isEmpty()) {
                 labels << name;

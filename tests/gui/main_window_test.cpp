@@ -36,7 +36,8 @@ private slots:
         QCOMPARE(ok->text(), QStringLiteral("&OK"));
         QVERIFY(!ok->isDefault());
         // Tab cycles through what can be seen: input, list, OK, input again.
-        for (QWidget* next : {static_cast<QWidget*>(s.list2), static_cast<QWidget*>(ok), static_cast<QWidget*>(s.text1)}) {
+        for (QWidget* next :
+             {static_cast<QWidget*>(s.list2), static_cast<QWidget*>(ok), static_cast<QWidget*>(s.text1)}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QTRY_COMPARE(QApplication::focusWidget(), next);
         }
@@ -48,21 +49,36 @@ private slots:
         QTest::addColumn<QString>("shortcut");
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<bool>("checked");
-        QTest::newRow("mnuMin") << "&Minimize" << "Ctrl+M" << true << false;
-        QTest::newRow("mnuExit") << "&Exit" << "Ctrl+T" << true << false;
-        QTest::newRow("mnuAbout") << "&Help" << "F1" << true << false;
-        QTest::newRow("mnuMode1_0") << "Find Factors" << "F2" << true << true;
-        QTest::newRow("mnuMode1_1") << "Find Multiples" << "F3" << true << false;
-        QTest::newRow("mnuMode1_2") << "Find GCD/HCF" << "F4" << true << false;
-        QTest::newRow("mnuMode1_3") << "Find LCM" << "F5" << false << false;
-        QTest::newRow("mnuMode1_4") << "Square Roots" << "F6" << true << false;
-        QTest::newRow("mnuCopy") << "Copy selected &entry" << "Ctrl+E" << true << false;
-        QTest::newRow("mnuDel") << "&Delete selected entry" << "Ctrl+D" << true << false;
-        QTest::newRow("mnuClear") << "Clear &list" << "Ctrl+L" << true << false;
-        QTest::newRow("mnuSave") << "&Save" << "" << true << false;
-        QTest::newRow("mnuPrint") << "&Print" << "" << true << false;
-        QTest::newRow("mnuRange") << "Define &Ranges" << "Shift+F1" << true << false;
-        QTest::newRow("mnuSet") << "&Multiples" << "Shift+F2" << true << false;
+        QTest::newRow("mnuMin") << "&Minimize"
+                                << "Ctrl+M" << true << false;
+        QTest::newRow("mnuExit") << "&Exit"
+                                 << "Ctrl+T" << true << false;
+        QTest::newRow("mnuAbout") << "&Help"
+                                  << "F1" << true << false;
+        QTest::newRow("mnuMode1_0") << "Find Factors"
+                                    << "F2" << true << true;
+        QTest::newRow("mnuMode1_1") << "Find Multiples"
+                                    << "F3" << true << false;
+        QTest::newRow("mnuMode1_2") << "Find GCD/HCF"
+                                    << "F4" << true << false;
+        QTest::newRow("mnuMode1_3") << "Find LCM"
+                                    << "F5" << false << false;
+        QTest::newRow("mnuMode1_4") << "Square Roots"
+                                    << "F6" << true << false;
+        QTest::newRow("mnuCopy") << "Copy selected &entry"
+                                 << "Ctrl+E" << true << false;
+        QTest::newRow("mnuDel") << "&Delete selected entry"
+                                << "Ctrl+D" << true << false;
+        QTest::newRow("mnuClear") << "Clear &list"
+                                  << "Ctrl+L" << true << false;
+        QTest::newRow("mnuSave") << "&Save"
+                                 << "" << true << false;
+        QTest::newRow("mnuPrint") << "&Print"
+                                  << "" << true << false;
+        QTest::newRow("mnuRange") << "Define &Ranges"
+                                  << "Shift+F1" << true << false;
+        QTest::newRow("mnuSet") << "&Multiples"
+                                << "Shift+F2" << true << false;
     }
     void menuTree()
     {

@@ -106,7 +106,7 @@ private slots:
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
         const std::vector<std::string> sample = sampleLines(lines);
-        QtPrinter printer(nullptr, {pdf, 2000, 0});  // the long list shows progress, left to run
+        QtPrinter printer(nullptr, {pdf, 2000, 0});               // the long list shows progress, left to run
         QCOMPARE(print(sample, printer).size(), std::size_t(1));  // the question, and no failure notice
         int pageLength = 0;
         int pageCount = 0;

@@ -28,15 +28,20 @@ private slots:
         QTest::addColumn<int>("expectedButtons");
         const int ok = QMessageBox::Ok, yesNo = QMessageBox::Yes | QMessageBox::No,
                   yesNoCancel = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        QTest::newRow("ok-information") << Buttons::Ok << Icon::Information << "OK" << 1 << int(QMessageBox::Information) << ok;
-        QTest::newRow("yes-question") << Buttons::YesNo << Icon::Question << "Yes" << 6 << int(QMessageBox::Question) << yesNo;
-        QTest::newRow("no-question") << Buttons::YesNo << Icon::Question << "No" << 7 << int(QMessageBox::Question) << yesNo;
-        QTest::newRow("no-information") << Buttons::YesNo << Icon::Information << "No" << 7 << int(QMessageBox::Information) << yesNo;
+        QTest::newRow("ok-information") << Buttons::Ok << Icon::Information << "OK" << 1
+                                        << int(QMessageBox::Information) << ok;
+        QTest::newRow("yes-question") << Buttons::YesNo << Icon::Question << "Yes" << 6 << int(QMessageBox::Question)
+                                      << yesNo;
+        QTest::newRow("no-question") << Buttons::YesNo << Icon::Question << "No" << 7 << int(QMessageBox::Question)
+                                     << yesNo;
+        QTest::newRow("no-information") << Buttons::YesNo << Icon::Information << "No" << 7
+                                        << int(QMessageBox::Information) << yesNo;
         QTest::newRow("cancel-information") << Buttons::YesNoCancel << Icon::Information << "Cancel" << 2
                                             << int(QMessageBox::Information) << yesNoCancel;
         QTest::newRow("yes-exclamation") << Buttons::YesNoCancel << Icon::Exclamation << "Yes" << 6
                                          << int(QMessageBox::Warning) << yesNoCancel;
-        QTest::newRow("escape-yesno") << Buttons::YesNo << Icon::Question << "<escape>" << 7 << int(QMessageBox::Question) << yesNo;
+        QTest::newRow("escape-yesno") << Buttons::YesNo << Icon::Question << "<escape>" << 7
+                                      << int(QMessageBox::Question) << yesNo;
     }
     // The real QMessageBox carries exactly the asked buttons and icon, shows
     // a carriage return as a line break and answers with the program's codes.

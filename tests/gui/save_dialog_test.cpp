@@ -84,8 +84,9 @@ private slots:
 
         QVERIFY(s.clean());
         QCOMPARE(questionTitle, QStringLiteral("File Exists!"));
-        QCOMPARE(question, QStringLiteral("File exists! Do you want to continue saving the text under this filename: ") +
-                               path + QStringLiteral(" ?"));
+        QCOMPARE(question,
+                 QStringLiteral("File exists! Do you want to continue saving the text under this filename: ") + path +
+                     QStringLiteral(" ?"));
         QCOMPARE(saved, QStringLiteral("File saved."));
         QCOMPARE(readAll(path), QByteArray("1 x 6\r\n2 x 3\r\n"));
     }

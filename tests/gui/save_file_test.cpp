@@ -34,11 +34,13 @@ bool store(const QString& path, const std::string& bytes, std::size_t piece = 1 
 {
     std::size_t at = 0;
     QtFileStore files;
-    return files.writeWhole(path.toStdString(), [&]() -> std::string_view {
-        const std::string_view next = std::string_view(bytes).substr(at, piece);
-        at += next.size();
-        return next;
-    }, {});
+    return files.writeWhole(path.toStdString(),
+                            [&]() -> std::string_view {
+                                const std::string_view next = std::string_view(bytes).substr(at, piece);
+                                at += next.size();
+                                return next;
+                            },
+                            {});
 }
 
 // Runs `work` in a child process set up by `setUp` and returns its result:
@@ -158,7 +160,8 @@ private slots:
         if (geteuid() == 0 && folderWritable)
             QVERIFY(chown(dir_->path().toLocal8Bit().constData(), nobody, nobody) == 0);
         if (!folderWritable)
-            QVERIFY(QFile::setPermissions(dir_->path(), readable | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther));
+            QVERIFY(
+                QFile::setPermissions(dir_->path(), readable | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther));
         const std::string bytes = listBytes(3000);
         const bool result = inChild(
             [&] {
@@ -245,8 +248,8 @@ private slots:
     // save is a failed one: the old file stays and nothing else is left.
     void longSaveShowsProgressAndCancelKeepsTheOldFile_data()
     {
-        QTest::addColumn<int>("delayMs");     // before the progress dialog shows
-        QTest::addColumn<int>("cancelAt");    // the piece after which Cancel is pressed; -1: never
+        QTest::addColumn<int>("delayMs");   // before the progress dialog shows
+        QTest::addColumn<int>("cancelAt");  // the piece after which Cancel is pressed; -1: never
         QTest::addColumn<bool>("dialogShown");
         QTest::addColumn<bool>("saved");
         QTest::newRow("quick: no dialog") << 60000 << -1 << false << true;

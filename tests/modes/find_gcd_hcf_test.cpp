@@ -35,24 +35,24 @@ TEST_P(FindGcdHcfRun, ReportsTheGreatestCommonDivisor)
     EXPECT_EQ(f.lines(), splitLines(c.listAfter ? c.listAfter : c.lines));
     ASSERT_EQ(f.dialogs.calls.size(), c.reported ? 1u : 0u);
     if (c.reported) {
-        EXPECT_TRUE(testing::isBox(f.dialogs.calls[0], "The GCD/HCF of all the numbers in the list is: " +
-                                   std::to_string(c.reported), "GCD/HCF", Buttons::Ok, Icon::Information));
+        EXPECT_TRUE(testing::isBox(f.dialogs.calls[0],
+                                   "The GCD/HCF of all the numbers in the list is: " + std::to_string(c.reported),
+                                   "GCD/HCF", Buttons::Ok, Icon::Information));
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FindGcdHcfRun,
-    ::testing::Values(
-        GcdRun{"Halves", "12.5 / 6", "6", 6, nullptr},
-        GcdRun{"LaterLineNotANumber", "12 / abc", "No solution", 0, nullptr},
-        GcdRun{"LaterLineWithTextAfterNumber", "12 / 18abc", "Running...", 0, "ERROR! / Type mismatch"},
-        GcdRun{"TooBig", "12 / 40000", "Running...", 0, "ERROR! / Overflow"},
-        GcdRun{"TooSmall", "-40000 / 12", "Running...", 0, "ERROR! / Overflow"},
-        GcdRun{"FirstLineNotANumber", "abc / 12", "Running...", 0, "ERROR! / Type mismatch"},
-        GcdRun{"Empty", "", "Running...", 0, "ERROR! / Type mismatch"},
-        GcdRun{"ErrorReportInList", "ERROR! / Overflow", "Running...", 0, "ERROR! / Type mismatch"},
-        GcdRun{"MultiplesLines", "4 / 1 x 7 = 7", "No solution", 0, nullptr},
-        GcdRun{"Huge", "1e400 / 1", "Running...", 0, "ERROR! / Overflow"}),
+    ::testing::Values(GcdRun{"Halves", "12.5 / 6", "6", 6, nullptr},
+                      GcdRun{"LaterLineNotANumber", "12 / abc", "No solution", 0, nullptr},
+                      GcdRun{"LaterLineWithTextAfterNumber", "12 / 18abc", "Running...", 0, "ERROR! / Type mismatch"},
+                      GcdRun{"TooBig", "12 / 40000", "Running...", 0, "ERROR! / Overflow"},
+                      GcdRun{"TooSmall", "-40000 / 12", "Running...", 0, "ERROR! / Overflow"},
+                      GcdRun{"FirstLineNotANumber", "abc / 12", "Running...", 0, "ERROR! / Type mismatch"},
+                      GcdRun{"Empty", "", "Running...", 0, "ERROR! / Type mismatch"},
+                      GcdRun{"ErrorReportInList", "ERROR! / Overflow", "Running...", 0, "ERROR! / Type mismatch"},
+                      GcdRun{"MultiplesLines", "4 / 1 x 7 = 7", "No solution", 0, nullptr},
+                      GcdRun{"Huge", "1e400 / 1", "Running...", 0, "ERROR! / Overflow"}),
     [](const ::testing::TestParamInfo<GcdRun>& info) { return info.param.name; });
 
 TEST(FindGcdHcf, AgainAfterAddingANumber)

@@ -58,15 +58,36 @@ INSTANTIATE_TEST_SUITE_P(
         MultiplesRun{"Beyond32BitsInput", "1e400", 10, 1, {}, 2, "ERROR!", "Overflow", "1e400"},
         MultiplesRun{"LimitOverflow", "7", 100000, 100000, {}, 2, "ERROR!", "Overflow", "Running..."},
         // The largest count the settings allow is one run: no line is written out.
-        MultiplesRun{"LargestCount", "7", 2147483647, 1, {}, 2147483647, "1 x 7 = 7", "2147483647 x 7 = 15032385529",
+        MultiplesRun{"LargestCount",
+                     "7",
+                     2147483647,
+                     1,
+                     {},
+                     2147483647,
+                     "1 x 7 = 7",
+                     "2147483647 x 7 = 15032385529",
                      "7"},
-        MultiplesRun{"LargestStep", "-1", 1, 2147483647, {}, 1, "2147483647 x -1 = -2147483647",
-                     "2147483647 x -1 = -2147483647", "-1"},
+        MultiplesRun{"LargestStep",
+                     "-1",
+                     1,
+                     2147483647,
+                     {},
+                     1,
+                     "2147483647 x -1 = -2147483647",
+                     "2147483647 x -1 = -2147483647",
+                     "-1"},
         MultiplesRun{"SquareOverflow", "7", 46341, 46341, {}, 2, "ERROR!", "Overflow", "Running..."},
         // With a range, two billion multipliers are still instant: only the
         // shown ones are visited.
-        MultiplesRun{"HugeCountUnderANarrowRange", "7", 2147483647, 1, {100, 120}, 3, "15 x 7 = 105",
-                     "17 x 7 = 119", "7"}),
+        MultiplesRun{"HugeCountUnderANarrowRange",
+                     "7",
+                     2147483647,
+                     1,
+                     {100, 120},
+                     3,
+                     "15 x 7 = 105",
+                     "17 x 7 = 119",
+                     "7"}),
     [](const ::testing::TestParamInfo<MultiplesRun>& info) { return info.param.name; });
 
 // The run the list holds against a plain loop over every multiplier, for
@@ -86,8 +107,10 @@ TEST(FindMultiples, RunMatchesAPlainLoopOverEveryMultiplier)
         f.settings.multiples = {count, step};
         if (trial % 4 != 0) {
             const std::int64_t reach = std::max<std::int64_t>(1, std::abs(number) * count * step / 2);
-            const auto a = static_cast<std::int32_t>(std::clamp<std::int64_t>(any(-reach, reach), INT32_MIN, INT32_MAX));
-            const auto b = static_cast<std::int32_t>(std::clamp<std::int64_t>(any(-reach, reach), INT32_MIN, INT32_MAX));
+            const auto a = static_cast<std::int32_t>(
+                std::clamp<std::int64_t>(any(-reach, reach), INT32_MIN, INT32_MAX));
+            const auto b = static_cast<std::int32_t>(
+                std::clamp<std::int64_t>(any(-reach, reach), INT32_MIN, INT32_MAX));
             f.settings.range = {std::min(a, b), std::max(a, b)};
         }
         f.input.setText(numberToText(number));
@@ -97,10 +120,13 @@ TEST(FindMultiples, RunMatchesAPlainLoopOverEveryMultiplier)
         for (std::int64_t k = step; k <= std::int64_t{count} * step; k += step)
             if (!f.settings.range.inForce() || f.settings.range.contains(number * k))
                 expected.push_back(numberToText(k) + " x " + numberToText(number) + " = " + numberToText(number * k));
-        ASSERT_EQ(f.lines(), expected) << "number " << number << ", count " << count << ", step " << step
-                                       << ", range " << f.settings.range.low << ".." << f.settings.range.high;
+        ASSERT_EQ(f.lines(), expected) << "number " << number << ", count " << count << ", step " << step << ", range "
+                                       << f.settings.range.low << ".." << f.settings.range.high;
         std::vector<std::string> streamed;
-        f.list.forEachLine(0, [&streamed](std::string_view line) { streamed.emplace_back(line); return true; });
+        f.list.forEachLine(0, [&streamed](std::string_view line) {
+            streamed.emplace_back(line);
+            return true;
+        });
         ASSERT_EQ(streamed, expected);
         std::string saved;
         std::string expectedBytes;

@@ -33,16 +33,14 @@ TEST_P(SquareRootsRun, RewritesTheRoot)
     EXPECT_TRUE(f.dialogs.calls.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SquareRootsRun,
-    ::testing::Values(RootRun{"567.9", "Square root of 567 is: / 9 x Square root of 7", "567"},
-                      RootRun{"567abc", "Square root of 567 is: / 9 x Square root of 7", "567"},
-                      RootRun{"81", "Square root of 81 is: / 9", "81"},
-                      RootRun{"abc", "Cannot do.", "0"},
-                      RootRun{"", "Cannot do.", "0"},
-                      RootRun{"-2.5", "ERROR! / Invalid procedure call or argument", "-3"},
-                      RootRun{"1e300", "ERROR! / Overflow", "1E+300"},
-                      RootRun{"1e400", "ERROR! / Overflow", "1e400"}));
+INSTANTIATE_TEST_SUITE_P(Cases, SquareRootsRun,
+                         ::testing::Values(RootRun{"567.9", "Square root of 567 is: / 9 x Square root of 7", "567"},
+                                           RootRun{"567abc", "Square root of 567 is: / 9 x Square root of 7", "567"},
+                                           RootRun{"81", "Square root of 81 is: / 9", "81"},
+                                           RootRun{"abc", "Cannot do.", "0"}, RootRun{"", "Cannot do.", "0"},
+                                           RootRun{"-2.5", "ERROR! / Invalid procedure call or argument", "-3"},
+                                           RootRun{"1e300", "ERROR! / Overflow", "1E+300"},
+                                           RootRun{"1e400", "ERROR! / Overflow", "1e400"}));
 
 }  // namespace
 }  // namespace tavrel

@@ -48,7 +48,11 @@ TEST(ResultsList, RefusesLinesBeyondCapacity)
 TEST(ResultsList, TakesLinesUpToItsCapacityExactly)
 {
     const auto capacity = static_cast<std::int64_t>(ResultsList::kCapacity);
-    struct Row { const char* name; std::int64_t runBefore; bool textFits; };
+    struct Row {
+        const char* name;
+        std::int64_t runBefore;
+        bool textFits;
+    };
     for (Row r : {Row{"room for one", capacity - 1, true}, Row{"full", capacity, false}}) {
         ResultsList list;
         ASSERT_TRUE(list.append(MultiplesRun{7, 1, 1, r.runBefore})) << r.name;
@@ -118,7 +122,8 @@ TEST(ResultsList, ScatteredDeletesSplitARunCorrectly)
     std::int64_t k = 0;
     bool same = true;
     list.forEachLine(0, [&](std::string_view line) {
-        while (deleted[static_cast<std::size_t>(++k)]) {}
+        while (deleted[static_cast<std::size_t>(++k)]) {
+        }
         same = line == numberToText(k) + " x -3 = " + numberToText(-3 * k);
         return same;
     });
@@ -132,11 +137,14 @@ TEST(ResultsList, TextAndRunsKeepTheirOrderThroughEdits)
     ASSERT_TRUE(list.append(MultiplesRun{5, 2, 2, 4}));  // 2 x 5 ... 8 x 5
     ASSERT_TRUE(list.append("after"));
     ASSERT_TRUE(list.append(MultiplesRun{5, 1, 1, 0}));  // an empty run adds nothing
-    list.remove(2);                                     // 4 x 5: splits the run
-    list.remove(1);                                     // 2 x 5: the run's first line
-    list.remove(2);                                     // 8 x 5: the last line of the second half
+    list.remove(2);                                      // 4 x 5: splits the run
+    list.remove(1);                                      // 2 x 5: the run's first line
+    list.remove(2);                                      // 8 x 5: the last line of the second half
     std::vector<std::string> lines;
-    list.forEachLine(0, [&lines](std::string_view line) { lines.emplace_back(line); return true; });
+    list.forEachLine(0, [&lines](std::string_view line) {
+        lines.emplace_back(line);
+        return true;
+    });
     EXPECT_EQ(lines, (std::vector<std::string>{"first", "6 x 5 = 30", "after"}));
     list.remove(1);
     EXPECT_EQ(list.line(1), "after");

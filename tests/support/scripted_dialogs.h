@@ -24,9 +24,17 @@ public:
     };
 
     // Queue the answer to the next message box.
-    ScriptedDialogs& answer(Answer code) { messageAnswers_.push_back(code); return *this; }
+    ScriptedDialogs& answer(Answer code)
+    {
+        messageAnswers_.push_back(code);
+        return *this;
+    }
     // Queue the text typed into the next input box ("" is Cancel).
-    ScriptedDialogs& type(std::string text) { inputAnswers_.push_back(std::move(text)); return *this; }
+    ScriptedDialogs& type(std::string text)
+    {
+        inputAnswers_.push_back(std::move(text));
+        return *this;
+    }
 
     Answer messageBox(const std::string& prompt, Buttons buttons, Icon icon, const std::string& title) override
     {
@@ -42,8 +50,7 @@ public:
         return code;
     }
 
-    std::string inputBox(const std::string& prompt, const std::string& title,
-                         const std::string& defaultText) override
+    std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) override
     {
         calls.push_back({Call::Input, prompt, title, Buttons::Ok, Icon::Information, defaultText});
         if (inputAnswers_.empty() && answerAnything)

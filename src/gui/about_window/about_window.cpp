@@ -43,10 +43,7 @@ QRect keptWithin(const QRect& frame, const QRect& available)
     return kept;
 }
 
-QString fromStd(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
+QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -122,15 +119,9 @@ void AboutWindow::buildControls()
     text_->setTabStopDistance(QFontMetricsF(mono).horizontalAdvance(QLatin1Char(' ')) * 8);
 }
 
-void AboutWindow::openWebsite()
-{
-    tavrel::openWebsite(shell_, baseUrl_);
-}
+void AboutWindow::openWebsite() { tavrel::openWebsite(shell_, baseUrl_); }
 
-void AboutWindow::openOnlineHelp()
-{
-    tavrel::openOnlineHelp(shell_, baseUrl_, values_.helpId);
-}
+void AboutWindow::openOnlineHelp() { tavrel::openOnlineHelp(shell_, baseUrl_, values_.helpId); }
 
 AboutWindow* showHelpBeside(QWidget& main, AboutValues& values, const std::string& workDir, QWidget* openAbout)
 {

@@ -136,15 +136,9 @@ void ResultsView::scrollTo(const QModelIndex& index, ScrollHint hint)
         else if (row >= top + shown)
             top = row - shown + 1;
         break;
-    case PositionAtTop:
-        top = row;
-        break;
-    case PositionAtBottom:
-        top = row - shown + 1;
-        break;
-    case PositionAtCenter:
-        top = row - shown / 2;
-        break;
+    case PositionAtTop: top = row; break;
+    case PositionAtBottom: top = row - shown + 1; break;
+    case PositionAtCenter: top = row - shown / 2; break;
     }
     verticalScrollBar()->setValue(top);  // the scroll bar keeps it within range
 }
@@ -163,28 +157,15 @@ QModelIndex ResultsView::moveCursor(CursorAction action, Qt::KeyboardModifiers)
     qint64 row = current.row();
     switch (action) {
     case MoveUp:
-    case MovePrevious:
-        --row;
-        break;
+    case MovePrevious: --row; break;
     case MoveDown:
-    case MoveNext:
-        ++row;
-        break;
-    case MovePageUp:
-        row -= page;
-        break;
-    case MovePageDown:
-        row += page;
-        break;
-    case MoveHome:
-        row = 0;
-        break;
-    case MoveEnd:
-        row = rows - 1;
-        break;
+    case MoveNext: ++row; break;
+    case MovePageUp: row -= page; break;
+    case MovePageDown: row += page; break;
+    case MoveHome: row = 0; break;
+    case MoveEnd: row = rows - 1; break;
     case MoveLeft:
-    case MoveRight:
-        break;
+    case MoveRight: break;
     }
     return model()->index(static_cast<int>(std::clamp<qint64>(row, 0, rows - 1)), modelColumn(), rootIndex());
 }
@@ -227,7 +208,8 @@ void ResultsView::paintEvent(QPaintEvent* event)
     QPainter painter(viewport());
     const QModelIndex current = currentIndex();
     const bool focus = (hasFocus() || viewport()->hasFocus()) && current.isValid();
-    const QModelIndex hover = viewport()->underMouse() ? indexAt(viewport()->mapFromGlobal(QCursor::pos())) : QModelIndex();
+    const QModelIndex hover = viewport()->underMouse() ? indexAt(viewport()->mapFromGlobal(QCursor::pos()))
+                                                       : QModelIndex();
     const QStyle::State state = option.state;
     const QRect area = event->rect();
     const int first = std::max(0, rowAt(area.top()));
@@ -277,8 +259,8 @@ void ResultsView::currentChanged(const QModelIndex& current, const QModelIndex& 
 void ResultsView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
 {
     if (QAccessible::isActive()) {
-        for (auto [range, kind] : {std::pair{selected, QAccessible::SelectionAdd},
-                                   std::pair{deselected, QAccessible::SelectionRemove}}) {
+        for (auto [range, kind] :
+             {std::pair{selected, QAccessible::SelectionAdd}, std::pair{deselected, QAccessible::SelectionRemove}}) {
             if (range.isEmpty() || range.first().top() < 0)
                 continue;
             QAccessibleEvent selectionEvent(this, kind);

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace tavrel {
 namespace {
@@ -33,9 +34,11 @@ private:
 // Keeps a box over the window that asked, where Qt places it. A window
 // manager that refuses a new window the focus may also move it away from the
 // focused window: metacity does, after the desktop's own file chooser had the
-// keyboard, since Qt never saw those keys and so names an older user time.
-// What the window manager does just after showing is undone; a move by the
-// user later is not.
+// keyboard, since Qt never saw those keys and so names an older user time; and
+// on a busy machine openbox may place the box by its own rules. What the
+// window manager does in the first seconds after showing is undone, whether
+// it arrives as a move or went before the box was shown; a move by the user
+// later is not.
 class KeptOverParent : public QObject {
 public:
     explicit KeptOverParent(QWidget* box) : QObject(box), box_(box) { box->installEventFilter(this); }
@@ -46,15 +49,25 @@ protected:
         if (watched == box_ && event->type() == QEvent::Show) {
             placed_ = box_->pos();
             shown_.start();
-        } else if (watched == box_ && event->type() == QEvent::Move && shown_.isValid() &&
-                   shown_.elapsed() < 1000 && box_->parentWidget() &&
-                   !box_->parentWidget()->window()->frameGeometry().contains(box_->frameGeometry().center())) {
-            box_->move(placed_);
+            for (int ms : {100, 500, 1500, 2900})
+                QTimer::singleShot(ms, this, [this] { keepOverParent(); });
+        } else if (watched == box_ && event->type() == QEvent::Move) {
+            keepOverParent();
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    void keepOverParent()
+    {
+        if (!shown_.isValid() || shown_.elapsed() > kSettleMs || !box_->isVisible() || !box_->parentWidget())
+            return;
+        const QRect parent = box_->parentWidget()->window()->frameGeometry();
+        if (!parent.contains(box_->frameGeometry().center()) && parent.contains(QRect(placed_, box_->size()).center()))
+            box_->move(placed_);
+    }
+
+    static constexpr qint64 kSettleMs = 3000;
     QWidget* box_;
     QPoint placed_;
     QElapsedTimer shown_;

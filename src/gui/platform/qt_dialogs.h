@@ -14,8 +14,7 @@ public:
     explicit QtDialogs(QWidget* parent) : parent_(parent) {}
 
     Answer messageBox(const std::string& prompt, Buttons buttons, Icon icon, const std::string& title) override;
-    std::string inputBox(const std::string& prompt, const std::string& title,
-                         const std::string& defaultText) override;
+    std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) override;
 
 private:
     QPointer<QWidget> parent_;

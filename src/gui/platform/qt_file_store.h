@@ -17,7 +17,8 @@ public:
     // A write lasting longer than `progressDelayMs` shows a progress dialog
     // over `parent` with a Cancel button.
     explicit QtFileStore(QWidget* parent = nullptr, int progressDelayMs = 500)
-        : parent_(parent), progressDelayMs_(progressDelayMs) {}
+        : parent_(parent), progressDelayMs_(progressDelayMs)
+    {}
 
     bool exists(const std::string& path) override;
     bool writeWhole(const std::string& path, const ChunkSource& content, const ProgressSource& progress) override;

@@ -21,7 +21,7 @@ namespace tavrel {
 class QtPrinter : public Printer {
 public:
     struct Options {
-        QString pdfPath;                      // not empty: print into this PDF file instead
+        QString pdfPath;                       // not empty: print into this PDF file instead
         std::size_t progressThreshold = 2000;  // jobs of more lines show progress...
         int progressDelayMs = 500;             // ...once they have taken this long
     };

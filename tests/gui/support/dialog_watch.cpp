@@ -21,9 +21,9 @@ namespace {
 void closeUnexpected(QWidget* modal)
 {
     const QString what = QStringLiteral("unexpected dialog \"%1\": %2")
-                             .arg(modal->windowTitle(),
-                                  qobject_cast<QMessageBox*>(modal) ? qobject_cast<QMessageBox*>(modal)->text()
-                                                                    : QString());
+                             .arg(modal->windowTitle(), qobject_cast<QMessageBox*>(modal)
+                                                            ? qobject_cast<QMessageBox*>(modal)->text()
+                                                            : QString());
     QTest::qFail(qPrintable(what), __FILE__, __LINE__);
     if (auto* dialog = qobject_cast<QDialog*>(modal))
         dialog->reject();

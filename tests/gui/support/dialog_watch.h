@@ -38,8 +38,7 @@ public:
 
     // Answers a file dialog: types `name` in `folder` (when not empty) and
     // saves, or cancels when `name` is null. `inspect` sees it first.
-    void saveAs(const QString& folder, const QString& name,
-                std::function<void(QFileDialog*)> inspect = {});
+    void saveAs(const QString& folder, const QString& name, std::function<void(QFileDialog*)> inspect = {});
 
     bool allHandled() const { return handlers_.empty(); }
     const QStringList& unexpected() const { return unexpected_; }

@@ -22,7 +22,8 @@ inline QString popplerOutput(const QString& tool, QStringList args)
 // of a line and blank lines at a page's end are dropped.
 inline QList<QStringList> pdfPages(const QString& pdf)
 {
-    const QString text = popplerOutput(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    const QString text = popplerOutput(QStringLiteral("pdftotext"),
+                                       {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     QList<QStringList> pages;
     QStringList raw = text.split(QLatin1Char('\f'));
     if (!raw.isEmpty() && raw.last().trimmed().isEmpty())

@@ -102,10 +102,14 @@ private slots:
     {
         QTest::addColumn<QString>("control");  // that has the focus when Help is asked for
         QTest::addColumn<QString>("closeBy");
-        QTest::newRow("input box, Escape") << "Text1" << "Escape";
-        QTest::newRow("list, Escape") << "List2" << "Escape";
-        QTest::newRow("OK, Escape") << "cmdOK" << "Escape";
-        QTest::newRow("list, close box") << "List2" << "close";
+        QTest::newRow("input box, Escape") << "Text1"
+                                           << "Escape";
+        QTest::newRow("list, Escape") << "List2"
+                                      << "Escape";
+        QTest::newRow("OK, Escape") << "cmdOK"
+                                    << "Escape";
+        QTest::newRow("list, close box") << "List2"
+                                         << "close";
     }
     void helpTakesTheKeyboardAndGivesItBack()
     {
@@ -184,15 +188,19 @@ private slots:
         QTRY_VERIFY(about->frameGeometry() != about->geometry());
         const QRect frame = about->frameGeometry();
         QVERIFY2(screen.contains(frame), qPrintable(QStringLiteral("%1,%2 %3x%4 beyond the screen")
-                                                        .arg(frame.x()).arg(frame.y())
-                                                        .arg(frame.width()).arg(frame.height())));
+                                                        .arg(frame.x())
+                                                        .arg(frame.y())
+                                                        .arg(frame.width())
+                                                        .arg(frame.height())));
         // Beside the main window and level with its top, or moved no further than needed.
         const QPoint designed(screen.left() + s.w.frameGeometry().width(), top);
         const QPoint expected(std::min(designed.x(), screen.right() + 1 - frame.width()),
                               std::min(designed.y(), screen.bottom() + 1 - frame.height()));
-        QVERIFY2((frame.topLeft() - expected).manhattanLength() <= 4,
-                 qPrintable(QStringLiteral("at %1,%2, not %3,%4").arg(frame.x()).arg(frame.y())
-                                .arg(expected.x()).arg(expected.y())));
+        QVERIFY2((frame.topLeft() - expected).manhattanLength() <= 4, qPrintable(QStringLiteral("at %1,%2, not %3,%4")
+                                                                                     .arg(frame.x())
+                                                                                     .arg(frame.y())
+                                                                                     .arg(expected.x())
+                                                                                     .arg(expected.y())));
         about->close();
     }
 
@@ -209,8 +217,8 @@ private slots:
         QTest::newRow("input box, Return") << false << "Text1" << int(Qt::Key_Return) << 0 << none;
         QTest::newRow("input box, keypad Enter") << false << "Text1" << int(Qt::Key_Enter) << 0 << none;
         QTest::newRow("quillo, Return") << true << "cmd_quillo" << int(Qt::Key_Return) << 0 << QStringList{""};
-        QTest::newRow("Online Help, keypad Enter") << true << "cmd_Help" << int(Qt::Key_Enter) << 0
-                                                   << QStringList{"help/tavrel/"};
+        QTest::newRow("Online Help, keypad Enter")
+            << true << "cmd_Help" << int(Qt::Key_Enter) << 0 << QStringList{"help/tavrel/"};
     }
     void enterPressesTheFocusedButton()
     {
@@ -293,7 +301,13 @@ private slots:
         QCOMPARE(centres.size(), dialogs);
         for (const QPoint& centre : centres)
             QVERIFY2(s.w.frameGeometry().contains(centre),
-                     qPrintable(QStringLiteral("centred at %1,%2").arg(centre.x()).arg(centre.y())));
+                     qPrintable(QStringLiteral("centred at %1,%2; main window at %3,%4 %5x%6")
+                                    .arg(centre.x())
+                                    .arg(centre.y())
+                                    .arg(s.w.frameGeometry().x())
+                                    .arg(s.w.frameGeometry().y())
+                                    .arg(s.w.frameGeometry().width())
+                                    .arg(s.w.frameGeometry().height())));
     }
 
     void neverStretchedByMaximising_data()
