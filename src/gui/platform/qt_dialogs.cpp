@@ -6,7 +6,9 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 namespace tavrel {
 namespace {
@@ -35,10 +37,10 @@ private:
 // manager that refuses a new window the focus may also move it away from the
 // focused window: metacity does, after the desktop's own file chooser had the
 // keyboard, since Qt never saw those keys and so names an older user time; and
-// on a busy machine openbox may place the box by its own rules. What the
-// window manager does in the first seconds after showing is undone, whether
-// it arrives as a move or went before the box was shown; a move by the user
-// later is not.
+// on a busy machine Qt may place the box over where its parent was before
+// the window manager's last word arrived. In the first seconds after showing,
+// a box whose centre lies outside its parent is centred over it again; a move
+// by the user later is left alone.
 class KeptOverParent : public QObject {
 public:
     explicit KeptOverParent(QWidget* box) : QObject(box), box_(box) { box->installEventFilter(this); }
@@ -47,7 +49,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched == box_ && event->type() == QEvent::Show) {
-            placed_ = box_->pos();
             shown_.start();
             for (int ms : {100, 500, 1500, 2900})
                 QTimer::singleShot(ms, this, [this] { keepOverParent(); });
@@ -63,13 +64,24 @@ private:
         if (!shown_.isValid() || shown_.elapsed() > kSettleMs || !box_->isVisible() || !box_->parentWidget())
             return;
         const QRect parent = box_->parentWidget()->window()->frameGeometry();
-        if (!parent.contains(box_->frameGeometry().center()) && parent.contains(QRect(placed_, box_->size()).center()))
-            box_->move(placed_);
+        const QRect box = box_->frameGeometry();
+        if (parent.contains(box.center()))
+            return;
+        // Centred over the window that asked, as Qt places it, from where that
+        // window is now: on a busy machine Qt may have placed the box before
+        // it heard where the window manager had put its parent.
+        QRect target(QPoint(0, 0), box.size());
+        target.moveCenter(parent.center());
+        if (const QScreen* screen = box_->parentWidget()->window()->screen()) {
+            const QRect area = screen->availableGeometry();
+            target.moveLeft(std::clamp(target.left(), area.left(), std::max(area.left(), area.right() - box.width())));
+            target.moveTop(std::clamp(target.top(), area.top(), std::max(area.top(), area.bottom() - box.height())));
+        }
+        box_->move(target.topLeft());
     }
 
     static constexpr qint64 kSettleMs = 3000;
     QWidget* box_;
-    QPoint placed_;
     QElapsedTimer shown_;
 };
 
