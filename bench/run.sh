@@ -63,8 +63,8 @@ row "Delete one line of 2147483647 (view updated)" "$(e2e 2147483647 delete_ms)"
 row "Range 50..100, count 2147483647, Enter to shown" "$(e2e 2147483647r enter_ms)" ms - "<= 10 ms" 10
 row "Find Multiples, 10^6 lines, Enter to shown" "$(e2e 1000000 enter_ms)" ms - "<= 50 ms" 50
 row "Clear 10^7 lines (view updated)" "$(e2e 10000000 clear_ms)" ms - "<= 50 ms" 50
-row "Find Factors of 2147483647, core" "$(gb_us BM_FindFactorsLargestPrime)" us - "<= 100 us" 100
-row "Square Roots of 2147483647, core" "$(gb_us BM_SquareRootsLargest)" us - "-" -
+row "Find Factors of 2147483647, core" "$(gb_us BM_Largest/FindFactors)" us - "<= 100 us" 100
+row "Square Roots of 2147483647, core" "$(gb_us BM_Largest/SquareRoots)" us - "-" -
 row "Find GCD/HCF of 1000 collected numbers, core" "$(gb_us BM_FindGcdOfAThousand)" us - "-" -
 row "List: delete the middle line, 10^6 lines, core" "$(gb_us BM_ResultsListRemoveMiddle)" us - "-" -
 row "List: clear 10^6 lines, core" "$(gb_us BM_ResultsListClearMillion/iterations:20)" us - "-" -

@@ -29,18 +29,11 @@ std::string ResultsList::line(std::ptrdiff_t index) const
 std::size_t ResultsList::appendLines(std::size_t first, std::string& out, std::size_t budget,
                                      std::string_view ending) const
 {
-    if (first >= count_)
-        return 0;
-    const Place at = locate(first);
     std::size_t appended = 0;
-    std::size_t offset = at.offset;
-    for (std::size_t b = at.block; b < blocks_.size() && out.size() < budget; ++b) {
-        const auto& segments = blocks_[b].segments;
-        for (std::size_t s = b == at.block ? at.segment : 0; s < segments.size() && out.size() < budget; ++s) {
-            appended += tavrel::appendLines(segments[s], offset, out, budget, ending);
-            offset = 0;
-        }
-    }
+    forEachSegment(first, [&](const Segment& segment, std::size_t offset) {
+        appended += tavrel::appendLines(segment, offset, out, budget, ending);
+        return out.size() < budget;
+    });
     return appended;
 }
 

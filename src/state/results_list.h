@@ -104,6 +104,10 @@ private:
 
     bool has(std::ptrdiff_t index) const { return index >= 0 && static_cast<std::size_t>(index) < count_; }
     Place locate(std::size_t index) const;
+    // Hands each segment from the one holding line `first` on to `visit`,
+    // with the first line of it to use, until `visit` returns false.
+    template <class Visit>
+    void forEachSegment(std::size_t first, Visit&& visit) const;
     Segment& lastSegmentFor(bool text);
     void splitBlockIfFull(std::size_t block);
     void appended(std::size_t lines);
@@ -117,8 +121,8 @@ private:
     bool changedInBatch_ = false;
 };
 
-template <class Sink>
-void ResultsList::forEachLine(std::size_t first, Sink&& sink) const
+template <class Visit>
+void ResultsList::forEachSegment(std::size_t first, Visit&& visit) const
 {
     if (first >= count_)
         return;
@@ -127,9 +131,17 @@ void ResultsList::forEachLine(std::size_t first, Sink&& sink) const
     for (std::size_t b = at.block; b < blocks_.size(); ++b) {
         const auto& segments = blocks_[b].segments;
         for (std::size_t s = b == at.block ? at.segment : 0; s < segments.size(); ++s, offset = 0)
-            if (!forEachLineOf(segments[s], offset, sink))
+            if (!visit(segments[s], offset))
                 return;
     }
+}
+
+template <class Sink>
+void ResultsList::forEachLine(std::size_t first, Sink&& sink) const
+{
+    forEachSegment(first, [&sink](const Segment& segment, std::size_t offset) {
+        return forEachLineOf(segment, offset, sink);
+    });
 }
 
 }  // namespace tavrel

@@ -4,9 +4,10 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QProgressDialog>
 #include <QSaveFile>
 #include <memory>
+
+#include "gui/common/progress_dialog.h"
 
 namespace tavrel {
 namespace {
@@ -47,14 +48,8 @@ bool QtFileStore::writeWhole(const std::string& path, const ChunkSource& content
             return false;
         }
         if (!dialog && progress && clock.elapsed() >= progressDelayMs_) {
-            dialog = std::make_unique<QProgressDialog>(QStringLiteral("Saving..."), QStringLiteral("Cancel"), 0,
-                                                       kProgressSteps, parent_);
-            dialog->setObjectName(QStringLiteral("SaveProgress"));
-            dialog->setWindowTitle(QStringLiteral("Save"));
-            dialog->setWindowModality(Qt::ApplicationModal);
-            dialog->setAutoClose(false);
-            dialog->setAutoReset(false);
-            dialog->setMinimumDuration(0);
+            dialog = makeProgressDialog(parent_, QStringLiteral("SaveProgress"), QStringLiteral("Save"),
+                                        QStringLiteral("Saving..."), kProgressSteps, 0);
             dialog->show();
         }
         if (dialog) {

@@ -5,7 +5,8 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProgressDialog>
+
+#include "gui/common/progress_dialog.h"
 
 namespace tavrel {
 
@@ -61,15 +62,10 @@ PrintStatus QtPrinter::begin(const PrintSettings& settings, std::size_t lineCoun
     printed_ = 0;
 
     if (lineCount > options_.progressThreshold) {
-        progress_ = std::make_unique<QProgressDialog>(QStringLiteral("Printing..."), QStringLiteral("Cancel"), 0,
-                                                      static_cast<int>(std::min<std::size_t>(lineCount, INT_MAX)),
-                                                      parent_);
-        progress_->setObjectName(QStringLiteral("PrintProgress"));
-        progress_->setWindowTitle(QStringLiteral("Print"));
-        progress_->setWindowModality(Qt::ApplicationModal);
-        progress_->setAutoClose(false);
-        progress_->setAutoReset(false);
-        progress_->setMinimumDuration(options_.progressDelayMs);
+        progress_ = makeProgressDialog(parent_, QStringLiteral("PrintProgress"), QStringLiteral("Print"),
+                                       QStringLiteral("Printing..."),
+                                       static_cast<int>(std::min<std::size_t>(lineCount, INT_MAX)),
+                                       options_.progressDelayMs);
         progress_->setValue(0);
     }
     return PrintStatus::Ok;
